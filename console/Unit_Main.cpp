@@ -1,0 +1,261 @@
+#include "console/Unit_Main.h"
+
+#include "controls/buttons.h"
+#include "controls/choicebox.h"
+#include "controls/errordisplay.h"
+#include "controls/layout.h"
+#include "controls/logmemo.h"
+#include "controls/radiogroup.h"
+#include "controls/spinfield.h"
+#include "rules/dice.h"
+#include "shell/Unit_About.h"
+#include "shell/forms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+const QString RatingTableFile = QStringLiteral("RatingTable.txt");
+constexpr int DesignMenuHeight = 19;
+
+QStringList skillDesignItems()
+{
+    return {QStringLiteral("(none)"), QStringLiteral("冒険者")};
+}
+
+QStringList abilityItems()
+{
+    const auto &names = abilityNames();
+    return QStringList(names.begin(), names.end());
+}
+
+ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                         const QStringList &items = {}, const QString &text = QStringLiteral("Select"))
+{
+    auto *box = place(new ChoiceBox(parent), name, left, top, width, height);
+    box->setItems(items);
+    box->setText(text);
+    return box;
+}
+
+} // namespace
+
+TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
+    : QMainWindow(parent)
+    , m_random(std::move(random))
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Main"));
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    createMenu();
+    createControls(client);
+    setTabOrder(client);
+    bindHandlers();
+    setOuterGeometry(this, 192, 107, 696, 480);
+    // The menu bar lies outside the drawn client area but inside a Qt window.
+    resize(width(), clientHeightFor(480) - DesignMenuHeight + menuBar()->sizeHint().height());
+}
+
+TMain::~TMain() = default;
+
+void TMain::createMenu()
+{
+    ViewAbout = new QAction(QStringLiteral("&About"), this);
+    ViewAbout->setObjectName(QStringLiteral("_ViewAbout"));
+    ViewAbout->setProperty("category", QStringLiteral("AboutBox"));
+    connect(ViewAbout, &QAction::triggered, this, [this] { guarded([this] { ViewAboutExecute(ViewAbout); }); });
+
+    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Help1->addAction(ViewAbout);
+    About1 = ViewAbout;
+}
+
+void TMain::createControls(QWidget *c)
+{
+    ToolBar1 = place(new QToolBar(QStringLiteral("ToolBar1"), c), QStringLiteral("ToolBar1"), 0, 0, 688, 29);
+    ToolBar1->setMovable(false);
+
+    Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("使用スキル"), 128, 40, 59, 12);
+    Label3 = makeLabel(c, QStringLiteral("Label3"), QStringLiteral("能力値"), 240, 40, 36, 12);
+    Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("補正合計"), 304, 40, 48, 12);
+    Label5 = makeLabel(c, QStringLiteral("Label5"), QStringLiteral("一時補正"), 360, 40, 48, 12);
+
+    // Check row.
+    Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("判定"), 8, 56, 24, 12);
+    ComboBox1 = makeChoiceBox(c, QStringLiteral("ComboBox1"), 40, 56, 81, 20);
+    ComboBox2 = makeChoiceBox(c, QStringLiteral("ComboBox2"), 128, 56, 105, 20, skillDesignItems());
+    ComboBox3 = makeChoiceBox(c, QStringLiteral("ComboBox3"), 240, 56, 57, 20, abilityItems());
+    SpinEdit1 = makeSpinField(c, QStringLiteral("SpinEdit1"), 304, 56, 49, 21, 0);
+    SpinEdit2 = makeSpinField(c, QStringLiteral("SpinEdit2"), 360, 56, 49, 21, 0);
+    Button1 = place(new Button(QStringLiteral("Dice Roll"), c), QStringLiteral("Button1"), 416, 56, 75, 25);
+    CheckBox2 = place(new CheckBox(QStringLiteral("威力も続けて判定"), c), QStringLiteral("CheckBox2"), 496, 64, 113, 17);
+
+    // Power row.
+    Label6 = makeLabel(c, QStringLiteral("Label6"), QStringLiteral("威力"), 8, 88, 24, 12);
+    ComboBox4 = makeChoiceBox(c, QStringLiteral("ComboBox4"), 40, 88, 81, 20);
+    ComboBox6 = makeChoiceBox(c, QStringLiteral("ComboBox6"), 128, 88, 105, 20, skillDesignItems());
+    ComboBox5 = makeChoiceBox(c, QStringLiteral("ComboBox5"), 240, 88, 57, 20, abilityItems());
+    SpinEdit5 = makeSpinField(c, QStringLiteral("SpinEdit5"), 304, 88, 49, 21, 0);
+    SpinEdit6 = makeSpinField(c, QStringLiteral("SpinEdit6"), 360, 88, 49, 21, 0);
+    Button2 = place(new Button(QStringLiteral("Rating Roll"), c), QStringLiteral("Button2"), 416, 88, 75, 25);
+    Button2->setEnabled(false);
+    CheckBox1 = place(new CheckBox(QStringLiteral("クリティカルする"), c), QStringLiteral("CheckBox1"), 496, 88, 105, 17);
+    CheckBox1->setChecked(true);
+    Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("C値基本"), 496, 112, 44, 12);
+    Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("C値補正"), 552, 112, 44, 12);
+    SpinEdit3 = makeSpinField(c, QStringLiteral("SpinEdit3"), 496, 128, 49, 21, 10, 8, 99);
+    SpinEdit4 = makeSpinField(c, QStringLiteral("SpinEdit4"), 552, 128, 49, 21, 0);
+
+    // Character rows.
+    Label11 = makeLabel(c, QStringLiteral("Label11"), QStringLiteral("現在値"), 184, 112, 36, 12);
+    Label9 = makeLabel(c, QStringLiteral("Label9"), QStringLiteral("HP"), 160, 128, 15, 12);
+    Label10 = makeLabel(c, QStringLiteral("Label10"), QStringLiteral("MP"), 160, 160, 16, 12);
+    SpinEdit7 = makeSpinField(c, QStringLiteral("SpinEdit7"), 184, 128, 49, 21, 14);
+    SpinEdit8 = makeSpinField(c, QStringLiteral("SpinEdit8"), 184, 160, 49, 21, 14);
+    Label12 = makeLabel(c, QStringLiteral("Label12"), QStringLiteral("物理防護"), 248, 128, 48, 12);
+    Label13 = makeLabel(c, QStringLiteral("Label13"), QStringLiteral("魔法防護"), 248, 160, 48, 12);
+    SpinEdit9 = makeSpinField(c, QStringLiteral("SpinEdit9"), 304, 128, 49, 21, 0);
+    SpinEdit10 = makeSpinField(c, QStringLiteral("SpinEdit10"), 360, 128, 49, 21, 0);
+    SpinEdit11 = makeSpinField(c, QStringLiteral("SpinEdit11"), 304, 160, 49, 21, 0);
+    SpinEdit12 = makeSpinField(c, QStringLiteral("SpinEdit12"), 360, 160, 49, 21, 0);
+
+    // Target group.
+    GroupBox1 = place(new QGroupBox(QStringLiteral("目標値"), c), QStringLiteral("GroupBox1"), 488, 160, 193, 265);
+    QWidget *g = GroupBox1;
+    RadioButton1 = place(new RadioButton(QStringLiteral("なし"), g), QStringLiteral("RadioButton1"), 8, 16, 81, 17);
+    RadioButton1->setChecked(true);
+    RadioButton2 = place(new RadioButton(QStringLiteral("数値を指定"), g), QStringLiteral("RadioButton2"), 8, 40, 81, 17);
+    SpinEdit13 = makeSpinField(g, QStringLiteral("SpinEdit13"), 96, 36, 49, 21, 0);
+    SpinEdit13->setEnabled(false);
+    SpinEdit14 = makeSpinField(g, QStringLiteral("SpinEdit14"), 96, 36, 49, 21, 7);
+    SpinEdit14->setEnabled(false);
+    SpinEdit14->raise();
+    RadioButton3 = place(new RadioButton(QStringLiteral("対象を指定"), g), QStringLiteral("RadioButton3"), 8, 64, 81, 17);
+    ComboBox7 = makeChoiceBox(g, QStringLiteral("ComboBox7"), 8, 85, 161, 20);
+    ComboBox7->setEnabled(false);
+    RadioButton4 = place(new RadioButton(QStringLiteral("全員を対象"), g), QStringLiteral("RadioButton4"), 8, 112, 81, 17);
+    ComboBox8 = makeChoiceBox(g, QStringLiteral("ComboBox8"), 96, 112, 73, 20, {QStringLiteral("敵のみ")},
+                              QStringLiteral("敵のみ"));
+    ComboBox8->setEnabled(false);
+    RadioGroup1 = place(new RadioGroup(QStringLiteral("判定"), {QStringLiteral("ランダム"), QStringLiteral("固定")}, g),
+                        QStringLiteral("RadioGroup1"), 8, 144, 81, 65);
+    RadioGroup1->setItemIndex(1);
+    RadioGroup2 = place(new RadioGroup(QStringLiteral("出目の公開"),
+                                       {QStringLiteral("クローズド"), QStringLiteral("オープン")}, g),
+                        QStringLiteral("RadioGroup2"), 96, 144, 89, 65);
+    RadioGroup2->setItemIndex(0);
+    RadioGroup2->setEnabled(false);
+    GroupBox2 = place(new QGroupBox(QStringLiteral("威力の対象"), g), QStringLiteral("GroupBox2"), 8, 216, 177, 41);
+    QWidget *p = GroupBox2;
+    RadioButton5 = place(new RadioButton(QStringLiteral("なし"), p), QStringLiteral("RadioButton5"), 8, 16, 49, 17);
+    RadioButton5->setChecked(true);
+    RadioButton5->setEnabled(false);
+    RadioButton6 = place(new RadioButton(QStringLiteral("HP"), p), QStringLiteral("RadioButton6"), 64, 16, 41, 17);
+    RadioButton6->setEnabled(false);
+    RadioButton7 = place(new RadioButton(QStringLiteral("MP"), p), QStringLiteral("RadioButton7"), 120, 16, 41, 17);
+    RadioButton7->setEnabled(false);
+
+    // Log area.
+    Memo1 = place(new LogMemo(c), QStringLiteral("Memo1"), 8, 304, 361, 121);
+    Button4 = place(new Button(QStringLiteral("Reset"), c), QStringLiteral("Button4"), 376, 304, 75, 25);
+    CheckBox4 = place(new CheckBox(QStringLiteral("ログ消去"), c), QStringLiteral("CheckBox4"), 376, 336, 73, 17);
+    CheckBox4->setChecked(true);
+    CheckBox5 = place(new CheckBox(QStringLiteral("HPをMax値に"), c), QStringLiteral("CheckBox5"), 376, 360, 97, 17);
+    CheckBox5->setChecked(true);
+    CheckBox6 = place(new CheckBox(QStringLiteral("MPをMax値に"), c), QStringLiteral("CheckBox6"), 376, 384, 97, 17);
+    CheckBox6->setChecked(true);
+}
+
+void TMain::setTabOrder(QWidget *client)
+{
+    Q_UNUSED(client);
+    const QList<QWidget *> order = {
+        ToolBar1,  ComboBox1, ComboBox2,  ComboBox3,  SpinEdit1,  SpinEdit2,  Button1,    Memo1,
+        ComboBox4, SpinEdit3, SpinEdit4,  ComboBox5,  SpinEdit5,  SpinEdit6,  Button2,    CheckBox1,
+        ComboBox6, CheckBox2, Button4,    CheckBox4,  CheckBox5,  CheckBox6,  SpinEdit7,  SpinEdit8,
+        SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12, RadioButton1, RadioButton2, SpinEdit13, RadioButton3,
+        ComboBox7, SpinEdit14, RadioGroup1, RadioGroup2, RadioButton4, ComboBox8, RadioButton5, RadioButton6,
+        RadioButton7,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TMain::bindHandlers()
+{
+    Button1->setOnClick([this](QObject *s) { Button1Click(s); });
+    Button2->setOnClick([this](QObject *s) { Button2Click(s); });
+    Button4->setOnClick([this](QObject *s) { Button4Click(s); });
+    ComboBox1->setOnChange([this](QObject *s) { ComboBox1Change(s); });
+    ComboBox2->setOnChange([this](QObject *s) { ComboBox3Change(s); });
+    ComboBox3->setOnChange([this](QObject *s) { ComboBox3Change(s); });
+    ComboBox4->setOnChange([this](QObject *s) { ComboBox4Change(s); });
+    ComboBox5->setOnChange([this](QObject *s) { ComboBox5Change(s); });
+    ComboBox6->setOnChange([this](QObject *s) { ComboBox5Change(s); });
+    const Handler enabling = [this](QObject *s) { CheckBox2Click(s); };
+    CheckBox2->setOnClick(enabling);
+    RadioButton1->setOnClick(enabling);
+    RadioButton2->setOnClick(enabling);
+    RadioButton3->setOnClick(enabling);
+    RadioButton4->setOnClick(enabling);
+    ComboBox7->setOnChange(enabling);
+    RadioGroup1->setOnClick([this](QObject *s) { RadioGroup1Click(s); });
+    SpinEdit13->setOnChange([this](QObject *s) { SpinEdit13Change(s); });
+    SpinEdit14->setOnChange([this](QObject *s) { SpinEdit14Change(s); });
+    Memo1->setOnChange([this](QObject *s) { Memo1Change(s); });
+}
+
+void TMain::FormCreate()
+{
+    m_random->randomize();
+
+    ComboBox1->clearItems();
+    for (const QString &name : checkTypeNames())
+        ComboBox1->addItem(name);
+    ComboBox1->setItemIndex(0);
+
+    m_ratingTable.load(RatingTableFile);
+    for (qsizetype i = 0; i < m_ratingTable.count(); ++i)
+        ComboBox4->addItem(m_ratingTable.label(i));
+
+    SkillChoices.clear();
+}
+
+void TMain::FormClose()
+{
+    m_ratingTable = RatingTable();
+    SkillChoices.clear();
+}
+
+void TMain::closeEvent(QCloseEvent *event)
+{
+    guarded([this] { FormClose(); });
+    event->accept();
+    // The main window's close ends the program, whatever else is open.
+    QCoreApplication::quit();
+}
+
+void TMain::ViewAboutExecute(QObject *)
+{
+    if (AboutBox)
+        AboutBox->exec();
+}
+
+QString TMain::RollDice(int count, int sides)
+{
+    return ::rollDice(*m_random, count, sides);
+}
+
+QString TMain::RollRatingDice(qint32 criticalValue, bool criticalsOn)
+{
+    return ::rollRatingDice(*m_random, criticalValue, criticalsOn);
+}

@@ -1,0 +1,77 @@
+#include "controls/errordisplay.h"
+
+#include "rules/apperror.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+ErrorDisplay::Sink &sink()
+{
+    static ErrorDisplay::Sink s;
+    return s;
+}
+
+} // namespace
+
+QString ErrorDisplay::captionFor(const QString &executablePath)
+{
+    QString name = QFileInfo(executablePath).fileName();
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.size() > 1)
+        name = name.left(1) + name.mid(1).toLower();
+    return name;
+}
+
+QString ErrorDisplay::textFor(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > u'.')
+        return message + u'.';
+    return message;
+}
+
+ErrorReport ErrorDisplay::reportFor(const QString &message)
+{
+    return {captionFor(QCoreApplication::applicationFilePath()), textFor(message), QMessageBox::Critical};
+}
+
+void ErrorDisplay::setSink(Sink s)
+{
+    sink() = std::move(s);
+}
+
+void ErrorDisplay::show(const QString &message)
+{
+    const ErrorReport report = reportFor(message);
+    if (sink()) {
+        sink()(report);
+        return;
+    }
+    QMessageBox box(report.icon, report.caption, report.text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void guarded(const std::function<void()> &entry) noexcept
+{
+    // Showing an error can itself fail (no memory); the program still must
+    // not let anything escape into the event loop.
+    try {
+        try {
+            entry();
+        } catch (const AppError &error) {
+            ErrorDisplay::show(error.message());
+        } catch (const std::exception &error) {
+            ErrorDisplay::show(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            ErrorDisplay::show(QStringLiteral("Unexpected error"));
+        }
+    } catch (...) {
+    }
+}

@@ -1,0 +1,71 @@
+#include "controls/layout.h"
+
+#include "controls/spinfield.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleFactory>
+
+QString designFontFamily()
+{
+    return QStringLiteral("ＭＳ Ｐゴシック");
+}
+
+void installDesignFont()
+{
+    // The classic desktop look the windows were drawn for: captions on the
+    // frame lines of group boxes, narrow drop-down buttons.
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+    // IPAPGothic has the same metrics, so every caption keeps its width.
+    QFont::insertSubstitutions(designFontFamily(), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont font(designFontFamily());
+    font.setPixelSize(DesignFontPixels);
+    QApplication::setFont(font);
+}
+
+void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight)
+{
+    window->move(left, top);
+    window->resize(outerWidth - FrameWidth, clientHeightFor(outerHeight));
+}
+
+int clientHeightFor(int outerHeight)
+{
+    return outerHeight - FrameHeight;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                  int height)
+{
+    auto *label = place(new QLabel(caption, parent), name, left, top, width, height);
+    label->resize(qMax(width, label->sizeHint().width()), qMax(height, label->sizeHint().height()));
+    return label;
+}
+
+QLabel *makeCentredLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                         int height)
+{
+    auto *label = place(new QLabel(caption, parent), name, left, top, width, height);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QFrame *makeBevel(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *frame = place(new QFrame(parent), name, left, top, width, height);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return frame;
+}
+
+SpinField *makeSpinField(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                         qint32 value, qint32 min, qint32 max)
+{
+    auto *field = place(new SpinField(parent), name, left, top, width, height);
+    field->setRange(min, max);
+    field->setValue(value);
+    return field;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+class SpinField;
+
+// Windows are laid out in pixels, as drawn. A window's size is given as its
+// outer size on the desktop it was drawn for, frame and caption included.
+inline constexpr int FrameWidth = 8;   // left and right border together
+inline constexpr int FrameHeight = 27; // caption and both borders
+inline constexpr int DesignFontPixels = 12;
+
+// The design font, and the face that stands in for it on this system, with
+// the widget style the windows were drawn in.
+[[nodiscard]] QString designFontFamily();
+void installDesignFont();
+
+// Moves a top-level window and sizes its client area from an outer size.
+void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight);
+[[nodiscard]] int clientHeightFor(int outerHeight);
+
+template<typename Widget>
+Widget *place(Widget *widget, const QString &name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+// A label at its place, at least as wide as its caption.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                  int height);
+// A label of fixed size with its caption centred in it.
+QLabel *makeCentredLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                         int height);
+// A lowered box frame.
+QFrame *makeBevel(QWidget *parent, const QString &name, int left, int top, int width, int height);
+// A spin field with its value and limits set before any handler is attached.
+SpinField *makeSpinField(QWidget *parent, const QString &name, int left, int top, int width, int height, qint32 value,
+                         qint32 min = 0, qint32 max = 0);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "controls/handler.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// An integer field with up and down buttons.
+//
+// Unlike a QSpinBox it never validates what is typed: the value is the text
+// read as an integer, and a text that is no integer reads as the minimum.
+// Values are clamped only when they are set, and only while the minimum and
+// maximum differ. The change handler runs for every change of the text by
+// typing, and for a change from code exactly when the text shown changes.
+class SpinField : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpinField(QWidget *parent = nullptr);
+
+    [[nodiscard]] qint32 value() const;
+    // Writes the clamped value as plain decimal text.
+    void setValue(qint32 value);
+
+    [[nodiscard]] QString text() const;
+    void setText(const QString &text);
+
+    [[nodiscard]] qint32 minValue() const noexcept { return m_min; }
+    [[nodiscard]] qint32 maxValue() const noexcept { return m_max; }
+    // Changing a limit leaves the present value as it is.
+    void setMinValue(qint32 min) noexcept { m_min = min; }
+    void setMaxValue(qint32 max) noexcept { m_max = max; }
+    void setRange(qint32 min, qint32 max) noexcept;
+    [[nodiscard]] bool isLimited() const noexcept { return m_min != m_max; }
+    [[nodiscard]] qint32 clamped(qint32 value) const noexcept;
+
+    void setOnChange(Handler handler) { m_onChange = std::move(handler); }
+
+    // Steps the value read by one, as the buttons and arrow keys do.
+    void stepUp();
+    void stepDown();
+
+    [[nodiscard]] QLineEdit *editor() const noexcept { return m_edit; }
+    [[nodiscard]] QToolButton *upButton() const noexcept { return m_up; }
+    [[nodiscard]] QToolButton *downButton() const noexcept { return m_down; }
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void changed();
+    void userEntry(const std::function<void()> &action);
+
+    QLineEdit *m_edit;
+    QToolButton *m_up;
+    QToolButton *m_down;
+    qint32 m_min = 0;
+    qint32 m_max = 0;
+    Handler m_onChange;
+};

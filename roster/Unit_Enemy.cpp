@@ -1,0 +1,253 @@
+#include "roster/Unit_Enemy.h"
+
+#include "console/Unit_Main.h"
+#include "controls/buttons.h"
+#include "controls/choicebox.h"
+#include "controls/layout.h"
+#include "controls/radiogroup.h"
+#include "controls/spinfield.h"
+#include "rules/inttext.h"
+#include "shell/forms.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <initializer_list>
+
+namespace {
+
+constexpr int DesignOuterWidth = 696;
+constexpr int SheetWidth = DesignOuterWidth - FrameWidth;
+constexpr int FirstRowTop = 40;
+constexpr int RowPitch = 32;
+// The window's outer height with one row; each row adds a pitch.
+constexpr int FirstRowOuterHeight = 100;
+constexpr int FieldHeight = 21;
+constexpr int NameHeight = 20;
+constexpr int MaximumLimit = 9999;
+constexpr int SmallLimit = 99;
+constexpr qint32 FixedOffset = 7;
+constexpr int FixedModeIndex = 1;
+
+} // namespace
+
+TEnemy::TEnemy(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Enemy"));
+    setWindowTitle(QStringLiteral("Enemy"));
+
+    // The headings and rows sit on one sheet at the places they were drawn;
+    // the scroll area only comes into play when the sheet outgrows the
+    // screen.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    m_scroll->horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    m_sheet = new QWidget(this);
+    m_sheet->setObjectName(QStringLiteral("sheet"));
+    // The sheet only ever grows at its bottom: repainting what it showed
+    // already would cost a full window of rows on every add.
+    m_sheet->setAttribute(Qt::WA_StaticContents);
+    m_scroll->setWidget(m_sheet);
+
+    createHeadings();
+    setOuterGeometry(this, 192, 587, DesignOuterWidth, FirstRowOuterHeight);
+
+    m_focusFollower =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+}
+
+TEnemy::~TEnemy()
+{
+    // The rows hand the focus on while QWidget tears them down, after this
+    // window has stopped being a TEnemy.
+    disconnect(m_focusFollower);
+}
+
+void TEnemy::createHeadings()
+{
+    makeLabel(m_sheet, QStringLiteral("L_Name"), QStringLiteral("Name"), 8, 24, 29, 12);
+    Party_add = place(new Button(QStringLiteral("+"), m_sheet), QStringLiteral("Party_add"), 48, 16, 17, 17);
+    // Rows cannot be removed; the button is there, disabled, as drawn.
+    Party_del = place(new Button(QStringLiteral("-"), m_sheet), QStringLiteral("Party_del"), 72, 16, 17, 17);
+    Party_del->setEnabled(false);
+    makeLabel(m_sheet, QStringLiteral("L_HP"), QStringLiteral("HP"), 176, 8, 15, 12);
+    makeLabel(m_sheet, QStringLiteral("L_HP_pst"), QStringLiteral("Present"), 144, 24, 39, 12);
+    makeLabel(m_sheet, QStringLiteral("L_HP_max"), QStringLiteral("Maximum"), 200, 24, 48, 12);
+    makeLabel(m_sheet, QStringLiteral("L_MP"), QStringLiteral("MP"), 296, 8, 16, 12);
+    makeLabel(m_sheet, QStringLiteral("L_MP_pst"), QStringLiteral("Present"), 256, 24, 39, 12);
+    makeLabel(m_sheet, QStringLiteral("L_MP_max"), QStringLiteral("Maximum"), 312, 24, 48, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Piece"), QStringLiteral("Piece"), 368, 24, 28, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Initiative"), QStringLiteral("Initiative"), 416, 24, 44, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Hit"), QStringLiteral("Hit"), 472, 8, 15, 12);
+    makeCentredLabel(m_sheet, QStringLiteral("L_Hit_modfix"), QStringLiteral("Fixed"), 464, 24, 41, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Dmg_mod"), QStringLiteral("Damage"), 520, 24, 41, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Ddg"), QStringLiteral("Dodge"), 584, 8, 32, 12);
+    makeCentredLabel(m_sheet, QStringLiteral("L_Ddg_modfix"), QStringLiteral("Fixed"), 576, 24, 41, 12);
+    makeLabel(m_sheet, QStringLiteral("L_Prevent"), QStringLiteral("Prevent"), 632, 24, 39, 12);
+
+    setTabOrder(Party_add, Party_del);
+    m_lastInTabOrder = Party_del;
+    Party_add->setOnClick([this](QObject *s) { Party_addClick(s); });
+}
+
+void TEnemy::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_scroll->setGeometry(rect());
+}
+
+void TEnemy::FormCreate()
+{
+    RowCount = 0;
+    Main->ComboBox7->clearItems();
+    Party_add->runClick();
+}
+
+SpinField *TEnemy::addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
+                                qint32 value, qint32 max)
+{
+    auto *field = makeSpinField(strip, name, left, 0, width, FieldHeight, value, 0, max);
+    column.append(field);
+    return field;
+}
+
+void TEnemy::Party_addClick(QObject *)
+{
+    const qint32 r = RowCount;
+    const QString row = QString::number(r);
+    fitHeight(wrapAdd(wrapMul(r, RowPitch), FirstRowOuterHeight));
+
+    // Each row's controls share a strip of their own at the row's top. Qt
+    // looks a new widget up among its siblings when it first paints it, so
+    // thirteen controls per row straight on the sheet would make every add
+    // slower than the one before.
+    auto *strip = new QWidget(m_sheet);
+    strip->setGeometry(0, wrapAdd(wrapMul(r, RowPitch), FirstRowTop), SheetWidth, FieldHeight);
+
+    auto *name = place(new EditField(strip), QLatin1Char('E') + row, 8, 0, 129, NameHeight);
+    name->setText(QStringLiteral("Name ") + QString::number(wrapAdd(r, 1)));
+    Name.append(name);
+    auto *hpPst = addSpinField(HP_pst, strip, {}, 144, 49, 0);
+    auto *hpMax = addSpinField(HP_max, strip, QLatin1Char('M') + row, 200, 49, 10, MaximumLimit);
+    hpPst->setValue(hpMax->value());
+    auto *mpPst = addSpinField(MP_pst, strip, {}, 256, 49, 0);
+    auto *mpMax = addSpinField(MP_max, strip, QLatin1Char('N') + row, 312, 49, 10, MaximumLimit);
+    mpPst->setValue(mpMax->value());
+    auto *piece = addSpinField(Piece, strip, QLatin1Char('P') + row, 368, 41, 0, SmallLimit);
+    auto *initiative = addSpinField(Initiative, strip, {}, 416, 41, 7, SmallLimit);
+    // The fixed fields lie over the modifier fields; being made later puts
+    // them on top.
+    auto *hitMod = addSpinField(Hit_mod, strip, QLatin1Char('H') + row, 464, 49, 0);
+    auto *hitFix = addSpinField(Hit_fix, strip, QLatin1Char('I') + row, 464, 49, FixedOffset);
+    auto *dmgMod = addSpinField(Dmg_mod, strip, QLatin1Char('J') + row, 520, 49, 0);
+    auto *ddgMod = addSpinField(Ddg_mod, strip, QLatin1Char('D') + row, 576, 49, 0);
+    auto *ddgFix = addSpinField(Ddg_fix, strip, QLatin1Char('C') + row, 576, 49, FixedOffset);
+    auto *prevent = addSpinField(Prevent, strip, QLatin1Char('B') + row, 632, 49, 0);
+
+    const bool fixedMode = Main->RadioGroup1->itemIndex() == FixedModeIndex;
+    hitFix->setVisible(fixedMode);
+    ddgFix->setVisible(fixedMode);
+    strip->show();
+
+    // New widgets join the end of the focus chain by themselves; linking the
+    // row to the last one keeps that true whatever else joined meanwhile.
+    for (QWidget *control : std::initializer_list<QWidget *>{name, hpPst, hpMax, mpPst, mpMax, piece, initiative,
+                                                            hitMod, hitFix, dmgMod, ddgMod, ddgFix, prevent}) {
+        setTabOrder(m_lastInTabOrder, control);
+        m_lastInTabOrder = control;
+    }
+
+    name->setOnChange([this](QObject *s) { NameChange(s); });
+    const Handler pieceChange = [this](QObject *s) { PieceChange(s); };
+    hpMax->setOnChange(pieceChange);
+    mpMax->setOnChange(pieceChange);
+    piece->setOnChange(pieceChange);
+    hitMod->setOnChange([this](QObject *s) { Hit_modChange(s); });
+    hitFix->setOnChange([this](QObject *s) { Hit_fixChange(s); });
+    ddgMod->setOnChange([this](QObject *s) { Ddg_modChange(s); });
+    ddgFix->setOnChange([this](QObject *s) { Ddg_fixChange(s); });
+
+    Main->ComboBox7->addItem(name->text());
+    RowCount = wrapAdd(RowCount, 1);
+}
+
+void TEnemy::fitHeight(int outerHeight)
+{
+    // The sheet is always as high as the rows need. The window grows down
+    // from where it stands, but only to the bottom of the screen (keeping at
+    // least the height of one row); the rows scroll from then on, and the
+    // scroll bar gets width of its own so that no column is cut off.
+    m_sheet->resize(SheetWidth, clientHeightFor(outerHeight));
+
+    const QRect available = screen()->availableGeometry();
+    const int room = qMin(available.height(), available.bottom() + 1 - pos().y());
+    const int outer = qMin(outerHeight, qMax(room, FirstRowOuterHeight));
+    int clientWidth = SheetWidth;
+    if (outer < outerHeight)
+        clientWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll->verticalScrollBar());
+    resize(clientWidth, clientHeightFor(outer));
+}
+
+void TEnemy::followFocus(QWidget *focused)
+{
+    // Keyboard focus may walk to a row outside the window; bring it in, with
+    // room for the headings when it is the first row.
+    if (focused && m_sheet->isAncestorOf(focused))
+        m_scroll->ensureWidgetVisible(focused, 0, FirstRowTop);
+}
+
+void TEnemy::NameChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    const QString text = static_cast<EditField *>(sender)->text();
+    ChoiceBox *targets = Main->ComboBox7;
+    const bool selected = targets->itemIndex() == r;
+    targets->setItem(r, text);
+    if (selected) {
+        targets->setText(text);
+        targets->setItemIndex(r);
+    }
+}
+
+void TEnemy::PieceChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    const qint32 pieces = Piece[r]->value();
+    HP_pst[r]->setValue(wrapAdd(HP_max[r]->value(), wrapMul(5, pieces)));
+    MP_pst[r]->setValue(wrapAdd(MP_max[r]->value(), pieces));
+}
+
+void TEnemy::Hit_modChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    Hit_fix[r]->setText(QString::number(wrapAdd(Hit_mod[r]->value(), FixedOffset)));
+}
+
+void TEnemy::Hit_fixChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    Hit_mod[r]->setText(QString::number(wrapSub(Hit_fix[r]->value(), FixedOffset)));
+}
+
+void TEnemy::Ddg_modChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    Ddg_fix[r]->setText(QString::number(wrapAdd(Ddg_mod[r]->value(), FixedOffset)));
+}
+
+void TEnemy::Ddg_fixChange(QObject *sender)
+{
+    const int r = rowOf(sender);
+    Ddg_mod[r]->setText(QString::number(wrapSub(Ddg_fix[r]->value(), FixedOffset)));
+}
+
+int TEnemy::rowOf(const QObject *sender)
+{
+    return sender->objectName().mid(1).toInt();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+// The enemy roster window: one row of fields per enemy, created at run time.
+// It keeps the main window's target list ComboBox7 equal to its row names and
+// reads the main window's opposition mode when it adds a row. The main window
+// reads the rows' modifiers and initiative, shows or hides their fixed-value
+// fields, and runs their maximum handlers on Reset.
+
+#include <QList>
+#include <QWidget>
+
+class Button;
+class EditField;
+class QScrollArea;
+class SpinField;
+
+class TEnemy : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TEnemy(QWidget *parent = nullptr);
+    ~TEnemy() override;
+
+    void FormCreate();
+    void Party_addClick(QObject *sender);
+
+    void NameChange(QObject *sender);
+    void PieceChange(QObject *sender);
+    void Hit_modChange(QObject *sender);
+    void Hit_fixChange(QObject *sender);
+    void Ddg_modChange(QObject *sender);
+    void Ddg_fixChange(QObject *sender);
+
+    // The row of a named row control: its name without the column letter.
+    [[nodiscard]] static int rowOf(const QObject *sender);
+
+    qint32 RowCount = 0;
+
+    // One list per column, indexed by row.
+    QList<EditField *> Name;
+    QList<SpinField *> HP_pst;
+    QList<SpinField *> HP_max;
+    QList<SpinField *> MP_pst;
+    QList<SpinField *> MP_max;
+    QList<SpinField *> Piece;
+    QList<SpinField *> Initiative;
+    QList<SpinField *> Hit_mod;
+    QList<SpinField *> Hit_fix;
+    QList<SpinField *> Dmg_mod;
+    QList<SpinField *> Ddg_mod;
+    QList<SpinField *> Ddg_fix;
+    QList<SpinField *> Prevent;
+
+    Button *Party_add = nullptr;
+    Button *Party_del = nullptr;
+
+    // The headings and rows scroll together inside this area once the window
+    // has grown to the bottom of the screen.
+    [[nodiscard]] QScrollArea *scrollArea() const noexcept { return m_scroll; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createHeadings();
+    SpinField *addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
+                            qint32 value, qint32 max = 0);
+    // Grows the window to an outer height, but never past the screen.
+    void fitHeight(int outerHeight);
+    void followFocus(QWidget *focused);
+
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_sheet = nullptr;
+    // The control that ends the focus chain, after which the next row goes.
+    QWidget *m_lastInTabOrder = nullptr;
+    QMetaObject::Connection m_focusFollower;
+};

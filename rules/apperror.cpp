@@ -1,0 +1,22 @@
+#include "rules/apperror.h"
+
+AppError::AppError(QString message)
+    : m_message(std::move(message))
+    , m_utf8(m_message.toUtf8())
+{
+}
+
+AppError AppError::fileOpen(const QString &name)
+{
+    return AppError(QStringLiteral("ファイル %1 は開けません").arg(name));
+}
+
+AppError AppError::notInteger(const QString &text)
+{
+    return AppError(QStringLiteral("'%1' は整数ではありません").arg(text));
+}
+
+AppError AppError::listIndex(qint64 index)
+{
+    return AppError(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
+}

@@ -1,0 +1,120 @@
+#include "rules/rating.h"
+
+#include "rules/apperror.h"
+#include "rules/checktypes.h"
+#include "rules/dice.h"
+#include "rules/inttext.h"
+#include "rules/textlist.h"
+
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The fields of one line of the table, raising the list error for a line
+// that does not exist, as an indexed read of the table does.
+QList<QByteArray> fieldsOf(const QList<QByteArray> &lines, qsizetype index)
+{
+    if (index < 0 || index >= lines.size())
+        throw AppError::listIndex(index);
+    return commaText(lines.at(index));
+}
+
+} // namespace
+
+void RatingTable::load(const QString &fileName)
+{
+    // A file that cannot be read leaves no ratings at all, not old ones.
+    m_lines.clear();
+    m_lines = loadTextFile(fileName);
+}
+
+QString RatingTable::label(qsizetype index) const
+{
+    const QList<QByteArray> fields = fieldsOf(m_lines, index);
+    if (fields.isEmpty())
+        throw AppError::listIndex(0);
+    return decodeLabel(fields.first());
+}
+
+qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
+{
+    const QStringList results = slashText(chain);
+    const QList<QByteArray> fields = fieldsOf(m_lines, index);
+    qint32 sum = 0;
+    for (const QString &result : results) {
+        const qint32 r = strToInt(result);
+        // A 2 has no column: the first value belongs to 3.
+        if (r <= 2)
+            continue;
+        const qint32 field = r - 2;
+        if (field >= fields.size())
+            throw AppError::listIndex(field);
+        sum = wrapAdd(sum, strToInt(decodeLabel(fields.at(field))));
+    }
+    return sum;
+}
+
+QString decodeLabel(QByteArrayView bytes)
+{
+    // Tables written on a Japanese Windows are Shift-JIS; ones edited here are
+    // usually UTF-8. Shift-JIS text is almost never valid UTF-8, so trying
+    // UTF-8 first tells them apart.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder shiftJis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    // Qt built without ICU knows no Shift-JIS; showing the bytes one by one
+    // still keeps the table usable.
+    if (!shiftJis.isValid())
+        return QString::fromLatin1(bytes);
+    return shiftJis(bytes);
+}
+
+qint32 criticalValue(qint32 base, qint32 modifier)
+{
+    const qint32 value = wrapAdd(base, modifier);
+    return value < MinimumCriticalValue ? MinimumCriticalValue : value;
+}
+
+QString rollRatingDice(RandomSource &random, qint32 criticalValue, bool criticalsOn)
+{
+    QString chain;
+    qint32 sum;
+    do {
+        sum = sumDice(rollDice(random, 2, 6));
+        chain += QString::number(sum);
+        chain += u'/';
+    } while (criticalsOn && sum >= criticalValue);
+    chain.chop(1);
+    return chain;
+}
+
+bool ratingFumbled(const QString &chain)
+{
+    return chain.section(u'/', 0, 0) == u"2"_s;
+}
+
+QString formatRatingRoll(const RatingTable &table, qsizetype index, const QString &label,
+                         const QString &chain)
+{
+    QString text = u"( "_s + label + u": 2D6 = "_s + chain + u" ) ->"_s;
+    if (!ratingFumbled(chain))
+        text += u' ' + QString::number(table.sumRating(index, chain));
+    return text;
+}
+
+QString ratingLine(const RatingTable &table, qsizetype index, const QString &label,
+                   const QString &chain, qint32 modifier)
+{
+    const qint32 sum = table.sumRating(index, chain);
+    QString line = formatRatingRoll(table, index, label, chain);
+    if (ratingFumbled(chain)) {
+        line += checkResultText()[0];
+    } else {
+        line += u" + "_s + QString::number(modifier) + u" = "_s + QString::number(wrapAdd(sum, modifier));
+    }
+    return line;
+}

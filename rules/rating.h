@@ -1,0 +1,60 @@
+#pragma once
+
+#include "rules/random.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The rating table: one rating per line of RatingTable.txt, as comma text
+// "label,v3,v4,...,v12", where field r - 2 holds the value for the 2D6
+// result r. Lines are kept as the raw bytes of the file and split again by
+// every roll.
+class RatingTable
+{
+public:
+    // Reads the file by its name as given. Raises the open error and stays
+    // empty when it cannot be read.
+    void load(const QString &fileName);
+
+    [[nodiscard]] const QList<QByteArray> &lines() const noexcept { return m_lines; }
+    [[nodiscard]] qsizetype count() const noexcept { return m_lines.size(); }
+
+    // Field 0 of line `index`, decoded for display. A line without any field
+    // raises the list index error for 0.
+    [[nodiscard]] QString label(qsizetype index) const;
+
+    // The sum of the table values of every result of the chain; a result of
+    // 2 adds nothing. A missing field raises the list index error for its
+    // number, a value that is no integer the conversion error.
+    [[nodiscard]] qint32 sumRating(qsizetype index, const QString &chain) const;
+
+private:
+    QList<QByteArray> m_lines;
+};
+
+// Labels are bytes: valid UTF-8 is shown as UTF-8, anything else is taken
+// as Shift-JIS.
+[[nodiscard]] QString decodeLabel(QByteArrayView bytes);
+
+// The smallest critical value a rating roll uses.
+inline constexpr qint32 MinimumCriticalValue = 8;
+
+// Base plus modifier, raised to the minimum.
+[[nodiscard]] qint32 criticalValue(qint32 base, qint32 modifier);
+
+// Rolls 2D6 and rolls again for as long as a result reaches the critical
+// value while criticals are on; the results joined by "/" ("10/11/5").
+[[nodiscard]] QString rollRatingDice(RandomSource &random, qint32 criticalValue, bool criticalsOn);
+
+// True when the chain's first result is 2, which fails the whole roll.
+[[nodiscard]] bool ratingFumbled(const QString &chain);
+
+// "( label: 2D6 = chain ) ->", then " " and the table sum unless fumbled.
+[[nodiscard]] QString formatRatingRoll(const RatingTable &table, qsizetype index, const QString &label,
+                                       const QString &chain);
+
+// The whole rating line: the rating roll text, then " *** Failed ***" when
+// fumbled, else " + M = sum+M".
+[[nodiscard]] QString ratingLine(const RatingTable &table, qsizetype index, const QString &label,
+                                 const QString &chain, qint32 modifier);

@@ -1,0 +1,113 @@
+#include "rules/textlist.h"
+
+#include "rules/apperror.h"
+
+#include <QFile>
+
+namespace {
+
+char unit(char c) { return c; }
+char16_t unit(QChar c) { return c.unicode(); }
+QByteArray toItem(QByteArrayView v) { return v.toByteArray(); }
+QString toItem(QStringView v) { return v.toString(); }
+
+// One algorithm over bytes and UTF-16 alike.
+template<typename Char, typename Item, typename View>
+QList<Item> splitImpl(View line, Char delimiter)
+{
+    constexpr Char quote = '"';
+    const auto isBlank = [](Char c) { return c >= 1 && c <= 32; };
+    QList<Item> items;
+    qsizetype p = 0;
+    qsizetype n = line.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (unit(line[i]) == 0) {
+            n = i;
+            break;
+        }
+    }
+    const auto at = [&](qsizetype i) -> Char { return i < n ? unit(line[i]) : Char(0); };
+
+    while (p < n && isBlank(at(p)))
+        ++p;
+    while (p < n) {
+        Item item;
+        if (at(p) == quote) {
+            ++p;
+            for (;;) {
+                if (p >= n)
+                    break;
+                if (at(p) == quote) {
+                    if (at(p + 1) == quote) {
+                        item.append(quote);
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                item.append(at(p));
+                ++p;
+            }
+        } else {
+            const qsizetype start = p;
+            while (p < n && !isBlank(at(p)) && at(p) != delimiter)
+                ++p;
+            item = toItem(line.sliced(start, p - start));
+        }
+        items.append(item);
+        while (p < n && isBlank(at(p)))
+            ++p;
+        if (p < n && at(p) == delimiter) {
+            if (p + 1 >= n)
+                items.append(Item());
+            do {
+                ++p;
+            } while (p < n && isBlank(at(p)));
+        }
+    }
+    return items;
+}
+
+} // namespace
+
+QList<QByteArray> splitDelimited(QByteArrayView line, char delimiter)
+{
+    return splitImpl<char, QByteArray>(line, delimiter);
+}
+
+QStringList splitDelimited(QStringView line, char16_t delimiter)
+{
+    return splitImpl<char16_t, QString>(line, delimiter);
+}
+
+QList<QByteArray> splitLines(QByteArrayView bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype p = 0;
+    const qsizetype n = bytes.size();
+    const auto at = [&](qsizetype i) { return i < n ? bytes[i] : '\0'; };
+    while (at(p) != '\0') {
+        const qsizetype start = p;
+        while (at(p) != '\0' && at(p) != '\n' && at(p) != '\r')
+            ++p;
+        lines.append(bytes.sliced(start, p - start).toByteArray());
+        if (at(p) == '\r')
+            ++p;
+        if (at(p) == '\n')
+            ++p;
+    }
+    return lines;
+}
+
+QList<QByteArray> loadTextFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError::fileOpen(fileName);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError::fileOpen(fileName);
+    file.close();
+    return splitLines(bytes);
+}

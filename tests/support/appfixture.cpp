@@ -1,0 +1,87 @@
+#include "support/appfixture.h"
+
+#include "console/Unit_Main.h"
+#include "controls/layout.h"
+#include "shell/forms.h"
+
+#include "controls/choicebox.h"
+#include "controls/spinfield.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+void pickEntry(ChoiceBox *box, int index)
+{
+    // An animated list would swallow the click while it slides open.
+    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    QComboBox *combo = box->comboBox();
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const QRect rect = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    if (view->isVisible())
+        combo->hidePopup();
+}
+
+void clickOn(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void typeInto(SpinField *field, const QString &text)
+{
+    field->editor()->selectAll();
+    QTest::keyClick(field->editor(), Qt::Key_Delete);
+    QTest::keyClicks(field->editor(), text);
+}
+
+QByteArray AppFixture::sampleTable()
+{
+    return "Blade,1,2,4,5,6,7,8,10,11,13\r\n"
+           "\"Long Blade\",2,3,5,6,7,8,9,11,12,14\r\n"
+           "Zero,0,0,0,0,0,0,0,0,0,0\r\n";
+}
+
+AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
+    : m_previousDir(QDir::currentPath())
+{
+    if (ratingTable) {
+        QFile file(m_dir.filePath(QStringLiteral("RatingTable.txt")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(*ratingTable);
+    }
+    QDir::setCurrent(m_dir.path());
+    installDesignFont();
+    ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });
+
+    auto dice = std::make_unique<ScriptedRandom>();
+    m_dice = dice.get();
+    createForms(std::move(dice));
+    Main->show();
+}
+
+AppFixture::~AppFixture()
+{
+    destroyForms();
+    ErrorDisplay::setSink({});
+    QDir::setCurrent(m_previousDir);
+}
+
+QList<ErrorReport> AppFixture::takeErrors()
+{
+    return std::exchange(m_errors, {});
+}
+
+QStringList AppFixture::errorTexts() const
+{
+    QStringList texts;
+    for (const ErrorReport &report : m_errors)
+        texts.append(report.text);
+    return texts;
+}
