@@ -48,8 +48,10 @@ bool runDialog(QAction *action, const std::function<void(TSkillBox *)> &fill, Cl
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto *box = qobject_cast<TSkillBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box) {
+            timer.start(10); // not up yet: look again
             return;
+        }
         opened = true;
         fill(box);
         switch (close) {
