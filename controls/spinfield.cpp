@@ -132,10 +132,10 @@ void SpinField::resizeEvent(QResizeEvent *event)
     const int h = height();
     m_edit->setGeometry(0, 0, w, h);
     const int half = (h - 2) / 2;
-    m_up->setGeometry(w - ButtonWidth - 1, 1, ButtonWidth, half);
     // The buttons were made after the editor, so they already lie above it;
-    // raising them here would cost a search through every sibling of the
-    // field on each resize.
+    // raising them here would make Qt search every sibling of the field, at
+    // every resize.
+    m_up->setGeometry(w - ButtonWidth - 1, 1, ButtonWidth, half);
     m_down->setGeometry(w - ButtonWidth - 1, 1 + half, ButtonWidth, h - 2 - half);
 }
 
