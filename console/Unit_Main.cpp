@@ -61,7 +61,10 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     bindHandlers();
     setOuterGeometry(this, 192, 107, 696, 480);
     // The menu bar lies outside the drawn client area but inside a Qt window.
-    resize(width(), clientHeightFor(480) - DesignMenuHeight + menuBar()->sizeHint().height());
+    // The main window lays the bar out at its height for the window's width,
+    // which may exceed its size hint.
+    const int menuHeight = qMax(menuBar()->sizeHint().height(), menuBar()->heightForWidth(width()));
+    resize(width(), clientHeightFor(480) - DesignMenuHeight + menuHeight);
 }
 
 TMain::~TMain() = default;
@@ -166,6 +169,8 @@ void TMain::createControls(QWidget *c)
 
     // Log area.
     Memo1 = place(new LogMemo(c), QStringLiteral("Memo1"), 8, 304, 361, 121);
+    // The log takes no tab characters: Tab moves on to the next control.
+    Memo1->setTabChangesFocus(true);
     Button4 = place(new Button(QStringLiteral("Reset"), c), QStringLiteral("Button4"), 376, 304, 75, 25);
     CheckBox4 = place(new CheckBox(QStringLiteral("ログ消去"), c), QStringLiteral("CheckBox4"), 376, 336, 73, 17);
     CheckBox4->setChecked(true);

@@ -43,10 +43,18 @@ TAboutBox::TAboutBox(QWidget *parent)
     URL_Tool = place(new LinkLabel(QStringLiteral("https://corvane.example.org/"), linkColor(), Panel1, click),
                      QStringLiteral("URL_Tool"), 100, 88, 173, 12);
     Comments = makeLabel(Panel1, QStringLiteral("Comments"), QStringLiteral("Tesselwyn rules: Tesselwyn Games"), 8, 120, 153, 12);
-    URL_System = place(new LinkLabel(QStringLiteral("https://tesselwyn.example.com/"), linkColor(), Panel1, click),
+    URL_System = place(new LinkLabel(QStringLiteral("https://games.example/"), linkColor(), Panel1, click),
                        QStringLiteral("URL_System"), 136, 136, 137, 12);
     for (QLabel *link : {URL_Tool, URL_System})
         link->resize(qMax(link->width(), link->sizeHint().width()), qMax(link->height(), link->sizeHint().height()));
+    // A caption wider in the font at hand than where it was drawn would run
+    // past the panel's edge and be cut off; it moves left to show whole.
+    const int innerRight = Panel1->contentsRect().right();
+    for (QLabel *label : Panel1->findChildren<QLabel *>()) {
+        const int overflow = label->geometry().right() - innerRight;
+        if (overflow > 0)
+            label->move(label->x() - overflow, label->y());
+    }
 
     OKButton = place(new Button(QStringLiteral("OK"), this), QStringLiteral("OKButton"), 111, 180, 75, 25);
     OKButton->setDefault(true);
@@ -68,6 +76,11 @@ void TAboutBox::URLClick(QObject *sender)
 void TAboutBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().center() - rect().center());
+    // The whole window, frame and caption included, is centred; a move
+    // places the frame's corner.
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
 }
