@@ -22,9 +22,9 @@
 namespace {
 
 const QString RatingTableFile = QStringLiteral("RatingTable.txt");
-constexpr int DesignMenuHeight = 19;
+constexpr int DrawnMenuHeight = 19;
 
-QStringList skillDesignItems()
+QStringList startingSkillChoices()
 {
     return {QStringLiteral("(none)"), QStringLiteral("冒険者")};
 }
@@ -64,7 +64,7 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     // The main window lays the bar out at its height for the window's width,
     // which may exceed its size hint.
     const int menuHeight = qMax(menuBar()->sizeHint().height(), menuBar()->heightForWidth(width()));
-    resize(width(), clientHeightFor(480) - DesignMenuHeight + menuHeight);
+    resize(width(), clientHeightFor(480) - DrawnMenuHeight + menuHeight);
 }
 
 TMain::~TMain() = default;
@@ -95,7 +95,7 @@ void TMain::createControls(QWidget *c)
     // Check row.
     Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("判定"), 8, 56, 24, 12);
     ComboBox1 = makeChoiceBox(c, QStringLiteral("ComboBox1"), 40, 56, 81, 20);
-    ComboBox2 = makeChoiceBox(c, QStringLiteral("ComboBox2"), 128, 56, 105, 20, skillDesignItems());
+    ComboBox2 = makeChoiceBox(c, QStringLiteral("ComboBox2"), 128, 56, 105, 20, startingSkillChoices());
     ComboBox3 = makeChoiceBox(c, QStringLiteral("ComboBox3"), 240, 56, 57, 20, abilityItems());
     SpinEdit1 = makeSpinField(c, QStringLiteral("SpinEdit1"), 304, 56, 49, 21, 0);
     SpinEdit2 = makeSpinField(c, QStringLiteral("SpinEdit2"), 360, 56, 49, 21, 0);
@@ -105,7 +105,7 @@ void TMain::createControls(QWidget *c)
     // Power row.
     Label6 = makeLabel(c, QStringLiteral("Label6"), QStringLiteral("威力"), 8, 88, 24, 12);
     ComboBox4 = makeChoiceBox(c, QStringLiteral("ComboBox4"), 40, 88, 81, 20);
-    ComboBox6 = makeChoiceBox(c, QStringLiteral("ComboBox6"), 128, 88, 105, 20, skillDesignItems());
+    ComboBox6 = makeChoiceBox(c, QStringLiteral("ComboBox6"), 128, 88, 105, 20, startingSkillChoices());
     ComboBox5 = makeChoiceBox(c, QStringLiteral("ComboBox5"), 240, 88, 57, 20, abilityItems());
     SpinEdit5 = makeSpinField(c, QStringLiteral("SpinEdit5"), 304, 88, 49, 21, 0);
     SpinEdit6 = makeSpinField(c, QStringLiteral("SpinEdit6"), 360, 88, 49, 21, 0);

@@ -9,21 +9,21 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-QString designFontFamily()
+QString drawnFontFamily()
 {
     return QStringLiteral("ＭＳ Ｐゴシック");
 }
 
-void installDesignFont()
+void installWindowFont()
 {
     // The classic desktop look the windows were drawn for: captions on the
     // frame lines of group boxes, narrow drop-down buttons.
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
     // IPAPGothic has the same metrics, so every caption keeps its width.
-    QFont::insertSubstitutions(designFontFamily(), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QFont font(designFontFamily());
-    font.setPixelSize(DesignFontPixels);
+    QFont::insertSubstitutions(drawnFontFamily(), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont font(drawnFontFamily());
+    font.setPixelSize(DrawnFontPixels);
     QApplication::setFont(font);
 }
 

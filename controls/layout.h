@@ -11,12 +11,12 @@ class SpinField;
 // outer size on the desktop it was drawn for, frame and caption included.
 inline constexpr int FrameWidth = 8;   // left and right border together
 inline constexpr int FrameHeight = 27; // caption and both borders
-inline constexpr int DesignFontPixels = 12;
+inline constexpr int DrawnFontPixels = 12;
 
-// The design font, and the face that stands in for it on this system, with
-// the widget style the windows were drawn in.
-[[nodiscard]] QString designFontFamily();
-void installDesignFont();
+// The font the windows were drawn in, and the face that stands in for it on
+// this system; installing it also sets the widget style they were drawn in.
+[[nodiscard]] QString drawnFontFamily();
+void installWindowFont();
 
 // Moves a top-level window and sizes its client area from an outer size.
 void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight);

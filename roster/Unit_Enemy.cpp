@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int DesignOuterWidth = 696;
-constexpr int SheetWidth = DesignOuterWidth - FrameWidth;
+constexpr int OuterWidth = 696;
+constexpr int SheetWidth = OuterWidth - FrameWidth;
 constexpr int FirstRowTop = 40;
 constexpr int RowPitch = 32;
 // The window's outer height with one row; each row adds a pitch.
@@ -56,7 +56,7 @@ TEnemy::TEnemy(QWidget *parent)
     m_scroll->setWidget(m_sheet);
 
     createHeadings();
-    setOuterGeometry(this, 192, 587, DesignOuterWidth, FirstRowOuterHeight);
+    setOuterGeometry(this, 192, 587, OuterWidth, FirstRowOuterHeight);
 
     m_focusFollower =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     // enemy window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.png")));
-    installDesignFont();
+    installWindowFont();
 
     createForms(std::make_unique<ClockRandom>());
     Main->show();

@@ -45,14 +45,14 @@ int startOnce(int argc, char *argv[], bool bare)
     std::unique_ptr<QWidget> windows[3];
     if (bare) {
         // The same font and style, so that only the windows' own work differs.
-        installDesignFont();
+        installWindowFont();
         for (auto &window : windows) {
             window = std::make_unique<QWidget>();
             new QLabel(QStringLiteral("冒険者レベル"), window.get());
             window->show();
         }
     } else {
-        installDesignFont();
+        installWindowFont();
         createForms(std::make_unique<ClockRandom>());
         Main->show();
     }

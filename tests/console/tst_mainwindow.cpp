@@ -36,7 +36,7 @@ const QStringList Abilities = {
     QStringLiteral("器用"), QStringLiteral("敏捷"), QStringLiteral("筋力"),
     QStringLiteral("生命"), QStringLiteral("知力"), QStringLiteral("精神"),
 };
-const QStringList SkillDesignItems = {QStringLiteral("(none)"), QStringLiteral("冒険者")};
+const QStringList StartingSkillChoices = {QStringLiteral("(none)"), QStringLiteral("冒険者")};
 
 QWidget *control(const QString &name)
 {
@@ -235,13 +235,13 @@ void TestMainWindow::choiceListsStartAsDrawn_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("ComboBox1") << CheckTypeNames << 0 << QStringLiteral("汎用");
-    QTest::newRow("ComboBox2") << SkillDesignItems << -1 << QStringLiteral("Select");
+    QTest::newRow("ComboBox2") << StartingSkillChoices << -1 << QStringLiteral("Select");
     QTest::newRow("ComboBox3") << Abilities << -1 << QStringLiteral("Select");
     QTest::newRow("ComboBox4") << QStringList{QStringLiteral("Blade"), QStringLiteral("Long Blade"),
                                               QStringLiteral("Zero")}
                                << -1 << QStringLiteral("Select");
     QTest::newRow("ComboBox5") << Abilities << -1 << QStringLiteral("Select");
-    QTest::newRow("ComboBox6") << SkillDesignItems << -1 << QStringLiteral("Select");
+    QTest::newRow("ComboBox6") << StartingSkillChoices << -1 << QStringLiteral("Select");
     // The enemy window fills the target list with its one row.
     QTest::newRow("ComboBox7") << QStringList{QStringLiteral("Name 1")} << -1 << QStringLiteral("Select");
     QTest::newRow("ComboBox8") << QStringList{QStringLiteral("敵のみ")} << -1 << QStringLiteral("敵のみ");

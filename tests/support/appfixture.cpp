@@ -57,7 +57,7 @@ AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
             file.write(*ratingTable);
     }
     QDir::setCurrent(m_dir.path());
-    installDesignFont();
+    installWindowFont();
     ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });
 
     auto dice = std::make_unique<ScriptedRandom>();
