@@ -48,7 +48,8 @@ int startOnce(int argc, char *argv[], bool bare)
         installWindowFont();
         for (auto &window : windows) {
             window = std::make_unique<QWidget>();
-            new QLabel(QStringLiteral("冒険者レベル"), window.get());
+            // Measuring the caption loads the font, as any window with text does.
+            (new QLabel(QStringLiteral("冒険者レベル"), window.get()))->adjustSize();
             window->show();
         }
     } else {
