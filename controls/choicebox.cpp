@@ -15,6 +15,9 @@ ChoiceBox::ChoiceBox(QWidget *parent)
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setCompleter(nullptr);
     m_combo->setMaxVisibleItems(8);
+    // The narrowest boxes were drawn to just hold "Select"; the edit's own
+    // inner margin would push its last letter under the arrow.
+    m_combo->lineEdit()->setTextMargins(-1, 0, 0, 0);
     setFocusProxy(m_combo);
     setFocusPolicy(Qt::StrongFocus);
 
