@@ -57,7 +57,7 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     setCentralWidget(client);
     createMenu();
     createControls(client);
-    setTabOrder(client);
+    linkTabOrder();
     bindHandlers();
     setOuterGeometry(this, 192, 107, 696, 480);
     // The menu bar lies outside the drawn client area but inside a Qt window.
@@ -180,9 +180,8 @@ void TMain::createControls(QWidget *c)
     CheckBox6->setChecked(true);
 }
 
-void TMain::setTabOrder(QWidget *client)
+void TMain::linkTabOrder()
 {
-    Q_UNUSED(client);
     const QList<QWidget *> order = {
         ToolBar1,  ComboBox1, ComboBox2,  ComboBox3,  SpinEdit1,  SpinEdit2,  Button1,    Memo1,
         ComboBox4, SpinEdit3, SpinEdit4,  ComboBox5,  SpinEdit5,  SpinEdit6,  Button2,    CheckBox1,

@@ -157,7 +157,7 @@ private:
     void createMenu();
     void createControls(QWidget *client);
     void bindHandlers();
-    void setTabOrder(QWidget *client);
+    void linkTabOrder();
 
     // The dice work of the two commands.
     QString RollDice(int count, int sides);
