@@ -2,13 +2,9 @@
 #include "controls/errordisplay.h"
 #include "controls/radiogroup.h"
 #include "rules/apperror.h"
+#include "support/appfixture.h"
 
 #include <QtTest>
-
-static void clickOnIndicator(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
 
 class TestButtons : public QObject
 {
@@ -114,14 +110,14 @@ void TestButtons::radioSetsOfNestedBoxesStayApart()
     group->setItemIndex(1);
     outer.show();
 
-    clickOnIndicator(first); // already checked: stays checked
+    clickOn(first); // already checked: stays checked
     QVERIFY(first->isChecked());
     second->setCheck();
     QVERIFY(!first->isChecked());
     QVERIFY(inner->isChecked());
     QCOMPARE(group->itemIndex(), 1);
     QVERIFY(group->item(1)->isChecked());
-    clickOnIndicator(group->item(0));
+    clickOn(group->item(0));
     QVERIFY(second->isChecked());
     QVERIFY(inner->isChecked());
 }

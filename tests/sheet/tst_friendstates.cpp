@@ -15,14 +15,6 @@
 
 namespace {
 
-// Replaces a field's text by typing, as a user would.
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
 SpinField *abilityField(int ability)
 {
     const std::array fields = {F_States2->Dex, F_States2->Qck, F_States2->Mus,

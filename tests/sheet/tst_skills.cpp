@@ -24,19 +24,6 @@ namespace {
 
 enum class Close { Ok, Cancel, Escape, Frame, ByFill };
 
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-void clickItem(RadioGroup *group, int index)
-{
-    QRadioButton *button = group->item(index);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 // Triggers the action; once the dialog is open, fill() works in it and the
 // dialog is closed the given way. Returns whether the dialog opened.
 bool runDialog(QAction *action, const std::function<void(TSkillBox *)> &fill, Close close = Close::Ok)
@@ -88,9 +75,9 @@ void fillSkill(TSkillBox *box, const QString &skill)
     const QStringList f = skill.split(u':');
     typeInto(box->SName, f[0]);
     typeInto(box->Lv->editor(), f[1]);
-    clickItem(box->SType, 0);
-    clickItem(box->DType, f[3].toInt());
-    clickItem(box->SType, f[2].toInt());
+    clickOn(box->SType->item(0));
+    clickOn(box->DType->item(f[3].toInt()));
+    clickOn(box->SType->item(f[2].toInt()));
 }
 
 bool addSkill(const QString &skill)

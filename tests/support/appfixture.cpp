@@ -34,11 +34,16 @@ void clickOn(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
 void typeInto(SpinField *field, const QString &text)
 {
-    field->editor()->selectAll();
-    QTest::keyClick(field->editor(), Qt::Key_Delete);
-    QTest::keyClicks(field->editor(), text);
+    typeInto(field->editor(), text);
 }
 
 QByteArray AppFixture::sampleTable()

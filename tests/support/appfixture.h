@@ -11,6 +11,7 @@
 
 class ChoiceBox;
 class QAbstractButton;
+class QLineEdit;
 class SpinField;
 
 // What a user does to a control, through real input events.
@@ -20,7 +21,9 @@ void pickEntry(ChoiceBox *box, int index);
 // Clicks a check box or radio button on its indicator, where a click always
 // lands whatever the length of its caption.
 void clickOn(QAbstractButton *button);
-// Replaces the text of a spin field by typing, one key at a time.
+// Replaces the text of a field by typing, one key at a time: select all,
+// erase, type.
+void typeInto(QLineEdit *edit, const QString &text);
 void typeInto(SpinField *field, const QString &text);
 
 // The whole program as start-up builds it: the five windows created in order,
