@@ -100,7 +100,8 @@ void TMain::createControls(QWidget *c)
     SpinEdit1 = makeSpinField(c, QStringLiteral("SpinEdit1"), 304, 56, 49, 21, 0);
     SpinEdit2 = makeSpinField(c, QStringLiteral("SpinEdit2"), 360, 56, 49, 21, 0);
     Button1 = place(new Button(QStringLiteral("Dice Roll"), c), QStringLiteral("Button1"), 416, 56, 75, 25);
-    CheckBox2 = place(new CheckBox(QStringLiteral("威力も続けて判定"), c), QStringLiteral("CheckBox2"), 496, 64, 113, 17);
+    CheckBox2
+        = place(new CheckBox(QStringLiteral("威力も続けて判定"), c), QStringLiteral("CheckBox2"), 496, 64, 113, 17);
 
     // Power row.
     Label6 = makeLabel(c, QStringLiteral("Label6"), QStringLiteral("威力"), 8, 88, 24, 12);
@@ -111,7 +112,8 @@ void TMain::createControls(QWidget *c)
     SpinEdit6 = makeSpinField(c, QStringLiteral("SpinEdit6"), 360, 88, 49, 21, 0);
     Button2 = place(new Button(QStringLiteral("Rating Roll"), c), QStringLiteral("Button2"), 416, 88, 75, 25);
     Button2->setEnabled(false);
-    CheckBox1 = place(new CheckBox(QStringLiteral("クリティカルする"), c), QStringLiteral("CheckBox1"), 496, 88, 105, 17);
+    CheckBox1
+        = place(new CheckBox(QStringLiteral("クリティカルする"), c), QStringLiteral("CheckBox1"), 496, 88, 105, 17);
     CheckBox1->setChecked(true);
     Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("C値基本"), 496, 112, 44, 12);
     Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("C値補正"), 552, 112, 44, 12);
@@ -136,25 +138,28 @@ void TMain::createControls(QWidget *c)
     QWidget *g = GroupBox1;
     RadioButton1 = place(new RadioButton(QStringLiteral("なし"), g), QStringLiteral("RadioButton1"), 8, 16, 81, 17);
     RadioButton1->setChecked(true);
-    RadioButton2 = place(new RadioButton(QStringLiteral("数値を指定"), g), QStringLiteral("RadioButton2"), 8, 40, 81, 17);
+    RadioButton2
+        = place(new RadioButton(QStringLiteral("数値を指定"), g), QStringLiteral("RadioButton2"), 8, 40, 81, 17);
     SpinEdit13 = makeSpinField(g, QStringLiteral("SpinEdit13"), 96, 36, 49, 21, 0);
     SpinEdit13->setEnabled(false);
     SpinEdit14 = makeSpinField(g, QStringLiteral("SpinEdit14"), 96, 36, 49, 21, 7);
     SpinEdit14->setEnabled(false);
     SpinEdit14->raise();
-    RadioButton3 = place(new RadioButton(QStringLiteral("対象を指定"), g), QStringLiteral("RadioButton3"), 8, 64, 81, 17);
+    RadioButton3
+        = place(new RadioButton(QStringLiteral("対象を指定"), g), QStringLiteral("RadioButton3"), 8, 64, 81, 17);
     ComboBox7 = makeChoiceBox(g, QStringLiteral("ComboBox7"), 8, 85, 161, 20);
     ComboBox7->setEnabled(false);
-    RadioButton4 = place(new RadioButton(QStringLiteral("全員を対象"), g), QStringLiteral("RadioButton4"), 8, 112, 81, 17);
+    RadioButton4
+        = place(new RadioButton(QStringLiteral("全員を対象"), g), QStringLiteral("RadioButton4"), 8, 112, 81, 17);
     ComboBox8 = makeChoiceBox(g, QStringLiteral("ComboBox8"), 96, 112, 73, 20, {QStringLiteral("敵のみ")},
                               QStringLiteral("敵のみ"));
     ComboBox8->setEnabled(false);
     RadioGroup1 = place(new RadioGroup(QStringLiteral("判定"), {QStringLiteral("ランダム"), QStringLiteral("固定")}, g),
                         QStringLiteral("RadioGroup1"), 8, 144, 81, 65);
     RadioGroup1->setItemIndex(1);
-    RadioGroup2 = place(new RadioGroup(QStringLiteral("出目の公開"),
-                                       {QStringLiteral("クローズド"), QStringLiteral("オープン")}, g),
-                        QStringLiteral("RadioGroup2"), 96, 144, 89, 65);
+    RadioGroup2 = place(
+        new RadioGroup(QStringLiteral("出目の公開"), {QStringLiteral("クローズド"), QStringLiteral("オープン")}, g),
+        QStringLiteral("RadioGroup2"), 96, 144, 89, 65);
     RadioGroup2->setItemIndex(0);
     RadioGroup2->setEnabled(false);
     GroupBox2 = place(new QGroupBox(QStringLiteral("威力の対象"), g), QStringLiteral("GroupBox2"), 8, 216, 177, 41);
@@ -183,12 +188,12 @@ void TMain::createControls(QWidget *c)
 void TMain::linkTabOrder()
 {
     const QList<QWidget *> order = {
-        ToolBar1,  ComboBox1, ComboBox2,  ComboBox3,  SpinEdit1,  SpinEdit2,  Button1,    Memo1,
-        ComboBox4, SpinEdit3, SpinEdit4,  ComboBox5,  SpinEdit5,  SpinEdit6,  Button2,    CheckBox1,
-        ComboBox6, CheckBox2, Button4,    CheckBox4,  CheckBox5,  CheckBox6,  SpinEdit7,  SpinEdit8,
-        SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12, RadioButton1, RadioButton2, SpinEdit13, RadioButton3,
-        ComboBox7, SpinEdit14, RadioGroup1, RadioGroup2, RadioButton4, ComboBox8, RadioButton5, RadioButton6,
-        RadioButton7,
+        ToolBar1,     ComboBox1,    ComboBox2,  ComboBox3,    SpinEdit1,    SpinEdit2,    Button1,
+        Memo1,        ComboBox4,    SpinEdit3,  SpinEdit4,    ComboBox5,    SpinEdit5,    SpinEdit6,
+        Button2,      CheckBox1,    ComboBox6,  CheckBox2,    Button4,      CheckBox4,    CheckBox5,
+        CheckBox6,    SpinEdit7,    SpinEdit8,  SpinEdit9,    SpinEdit10,   SpinEdit11,   SpinEdit12,
+        RadioButton1, RadioButton2, SpinEdit13, RadioButton3, ComboBox7,    SpinEdit14,   RadioGroup1,
+        RadioGroup2,  RadioButton4, ComboBox8,  RadioButton5, RadioButton6, RadioButton7,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -12,8 +12,8 @@
 
 #include "controls/handler.h"
 #include "rules/checktypes.h"
-#include "rules/rating.h"
 #include "rules/random.h"
+#include "rules/rating.h"
 
 #include <QMainWindow>
 #include <QStringList>

@@ -5,8 +5,8 @@
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/logmemo.h"
-#include "controls/spinfield.h"
 #include "controls/radiogroup.h"
+#include "controls/spinfield.h"
 #include "roster/Unit_Enemy.h"
 #include "rules/checkresolution.h"
 #include "rules/dice.h"
@@ -54,9 +54,9 @@ void TMain::Button1Click(QObject *)
         } else if (noTarget) {
             Memo1->appendLine(line);
         } else {
-            const qint32 opposing = byNumber ? SpinEdit13->value()
-                                             : opposingModifier(checkType, Enemy->Hit_mod[i]->value(),
-                                                                Enemy->Ddg_mod[i]->value());
+            const qint32 opposing = byNumber
+                ? SpinEdit13->value()
+                : opposingModifier(checkType, Enemy->Hit_mod[i]->value(), Enemy->Ddg_mod[i]->value());
             const qint32 opposingRoll = randomOpposition ? sumDice(RollDice(2, 6)) : FixedOpposingRoll;
             success = checkSucceeds(checkType, modifier, roll, opposing, opposingRoll);
             Memo1->appendLine(line + checkResultText()[success ? 1 : 0]);

@@ -61,8 +61,8 @@ QFrame *makeBevel(QWidget *parent, const QString &name, int left, int top, int w
     return frame;
 }
 
-SpinField *makeSpinField(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                         qint32 value, qint32 min, qint32 max)
+SpinField *makeSpinField(QWidget *parent, const QString &name, int left, int top, int width, int height, qint32 value,
+                         qint32 min, qint32 max)
 {
     auto *field = place(new SpinField(parent), name, left, top, width, height);
     field->setRange(min, max);

@@ -58,8 +58,8 @@ TEnemy::TEnemy(QWidget *parent)
     createHeadings();
     setOuterGeometry(this, 192, 587, OuterWidth, FirstRowOuterHeight);
 
-    m_focusFollower =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+    m_focusFollower
+        = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
 }
 
 TEnemy::~TEnemy()
@@ -158,7 +158,7 @@ void TEnemy::Party_addClick(QObject *)
     // New widgets join the end of the focus chain by themselves; linking the
     // row to the last one keeps that true whatever else joined meanwhile.
     for (QWidget *control : std::initializer_list<QWidget *>{name, hpPst, hpMax, mpPst, mpMax, piece, initiative,
-                                                            hitMod, hitFix, dmgMod, ddgMod, ddgFix, prevent}) {
+                                                             hitMod, hitFix, dmgMod, ddgMod, ddgFix, prevent}) {
         setTabOrder(m_lastInTabOrder, control);
         m_lastInTabOrder = control;
     }

@@ -3,9 +3,8 @@
 const std::array<QString, CheckTypeCount> &checkTypeNames()
 {
     static const std::array<QString, CheckTypeCount> names = {
-        QStringLiteral("汎用"),     QStringLiteral("命中力"),   QStringLiteral("回避力"),
-        QStringLiteral("魔法"),     QStringLiteral("先制"),     QStringLiteral("魔物知識"),
-        QStringLiteral("生命抵抗"), QStringLiteral("精神抵抗"),
+        QStringLiteral("汎用"), QStringLiteral("命中力"),   QStringLiteral("回避力"),   QStringLiteral("魔法"),
+        QStringLiteral("先制"), QStringLiteral("魔物知識"), QStringLiteral("生命抵抗"), QStringLiteral("精神抵抗"),
     };
     return names;
 }
@@ -19,9 +18,8 @@ const std::array<int, CheckTypeCount> &defaultAbility()
 const std::array<QString, CheckTypeCount> &logPrefix()
 {
     static const std::array<QString, CheckTypeCount> prefixes = {
-        QStringLiteral("F-Roll: "), QStringLiteral("F-Atk: "),      QStringLiteral("F-Ddg: "),
-        QStringLiteral("F-Mag: "),  QStringLiteral("Initiative: "), QStringLiteral("Celeb: "),
-        QStringLiteral("H-Reg: "),  QStringLiteral("M-Reg: "),
+        QStringLiteral("F-Roll: "),     QStringLiteral("F-Atk: "), QStringLiteral("F-Ddg: "), QStringLiteral("F-Mag: "),
+        QStringLiteral("Initiative: "), QStringLiteral("Celeb: "), QStringLiteral("H-Reg: "), QStringLiteral("M-Reg: "),
     };
     return prefixes;
 }

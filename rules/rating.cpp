@@ -97,8 +97,7 @@ bool ratingFumbled(const QString &chain)
     return chain.section(u'/', 0, 0) == u"2"_s;
 }
 
-QString formatRatingRoll(const RatingTable &table, qsizetype index, const QString &label,
-                         const QString &chain)
+QString formatRatingRoll(const RatingTable &table, qsizetype index, const QString &label, const QString &chain)
 {
     QString text = u"( "_s + label + u": 2D6 = "_s + chain + u" ) ->"_s;
     if (!ratingFumbled(chain))
@@ -106,8 +105,8 @@ QString formatRatingRoll(const RatingTable &table, qsizetype index, const QStrin
     return text;
 }
 
-QString ratingLine(const RatingTable &table, qsizetype index, const QString &label,
-                   const QString &chain, qint32 modifier)
+QString ratingLine(const RatingTable &table, qsizetype index, const QString &label, const QString &chain,
+                   qint32 modifier)
 {
     const qint32 sum = table.sumRating(index, chain);
     QString line = formatRatingRoll(table, index, label, chain);

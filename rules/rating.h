@@ -56,5 +56,5 @@ inline constexpr qint32 MinimumCriticalValue = 8;
 
 // The whole rating line: the rating roll text, then " *** Failed ***" when
 // fumbled, else " + M = sum+M".
-[[nodiscard]] QString ratingLine(const RatingTable &table, qsizetype index, const QString &label,
-                                 const QString &chain, qint32 modifier);
+[[nodiscard]] QString ratingLine(const RatingTable &table, qsizetype index, const QString &label, const QString &chain,
+                                 qint32 modifier);

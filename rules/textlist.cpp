@@ -6,10 +6,22 @@
 
 namespace {
 
-char unit(char c) { return c; }
-char16_t unit(QChar c) { return c.unicode(); }
-QByteArray toItem(QByteArrayView v) { return v.toByteArray(); }
-QString toItem(QStringView v) { return v.toString(); }
+char unit(char c)
+{
+    return c;
+}
+char16_t unit(QChar c)
+{
+    return c.unicode();
+}
+QByteArray toItem(QByteArrayView v)
+{
+    return v.toByteArray();
+}
+QString toItem(QStringView v)
+{
+    return v.toString();
+}
 
 // One algorithm over bytes and UTF-16 alike.
 template<typename Char, typename Item, typename View>

@@ -13,9 +13,18 @@
 [[nodiscard]] QList<QByteArray> splitDelimited(QByteArrayView line, char delimiter);
 [[nodiscard]] QStringList splitDelimited(QStringView line, char16_t delimiter);
 
-[[nodiscard]] inline QList<QByteArray> commaText(QByteArrayView line) { return splitDelimited(line, ','); }
-[[nodiscard]] inline QStringList commaText(QStringView line) { return splitDelimited(line, u','); }
-[[nodiscard]] inline QStringList slashText(QStringView line) { return splitDelimited(line, u'/'); }
+[[nodiscard]] inline QList<QByteArray> commaText(QByteArrayView line)
+{
+    return splitDelimited(line, ',');
+}
+[[nodiscard]] inline QStringList commaText(QStringView line)
+{
+    return splitDelimited(line, u',');
+}
+[[nodiscard]] inline QStringList slashText(QStringView line)
+{
+    return splitDelimited(line, u'/');
+}
 
 // Splits the bytes of a text file into lines: a line ends at CR, LF or CR LF;
 // a last line without an end is kept; an end at the very end adds no empty

@@ -69,8 +69,8 @@ void TF_States2::createControls()
         int top;
     };
     const AbilityRow rows[] = {
-        {L_Dex, Dex, B_b_Dex, L_b_Dex, "Dex", u"器", 24}, {L_Qck, Qck, B_b_Qck, L_b_Qck, "Qck", u"敏", 56},
-        {L_Mus, Mus, B_b_Mus, L_b_Mus, "Mus", u"筋", 88}, {L_Vit, Vit, B_b_Vit, L_b_Vit, "Vit", u"生", 120},
+        {L_Dex, Dex, B_b_Dex, L_b_Dex, "Dex", u"器", 24},  {L_Qck, Qck, B_b_Qck, L_b_Qck, "Qck", u"敏", 56},
+        {L_Mus, Mus, B_b_Mus, L_b_Mus, "Mus", u"筋", 88},  {L_Vit, Vit, B_b_Vit, L_b_Vit, "Vit", u"生", 120},
         {L_Itl, Itl, B_b_Itl, L_b_Itl, "Itl", u"知", 152}, {L_Wil, Wil, B_b_Wil, L_b_Wil, "Wil", u"精", 184},
     };
     for (const AbilityRow &row : rows) {
@@ -103,8 +103,8 @@ void TF_States2::createControls()
 
     SkillList = place(new QTreeWidget(c), QStringLiteral("SkillList"), 8, 304, 297, 113);
     SkillList->setColumnCount(4);
-    SkillList->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Lv"), QStringLiteral("Type"),
-                                QStringLiteral("Dodge")});
+    SkillList->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Lv"), QStringLiteral("Type"), QStringLiteral("Dodge")});
     SkillList->headerItem()->setTextAlignment(LevelColumn, Qt::AlignRight | Qt::AlignVCenter);
     const int widths[] = {96, 32, 40, 48};
     for (int column = 0; column < 4; ++column)

@@ -46,9 +46,9 @@ TSkillBox::TSkillBox(QWidget *parent)
                                  this),
                   QStringLiteral("SType"), 16, 80, 89, 113);
     SType->setItemIndex(WarriorIndex);
-    DType = place(new RadioGroup(QStringLiteral("Dodge"), {QStringLiteral("Possible"), QStringLiteral("Impossible")},
-                                 this),
-                  QStringLiteral("DType"), 112, 80, 97, 57);
+    DType = place(
+        new RadioGroup(QStringLiteral("Dodge"), {QStringLiteral("Possible"), QStringLiteral("Impossible")}, this),
+        QStringLiteral("DType"), 112, 80, 97, 57);
     DType->setItemIndex(0);
 
     const QList<QWidget *> order = {OKButton, CancelButton, SName, Exp, Lv, SType, DType};

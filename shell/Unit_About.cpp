@@ -36,13 +36,16 @@ TAboutBox::TAboutBox(QWidget *parent)
     ProgramIcon = place(new QLabel(Panel1), QStringLiteral("ProgramIcon"), 8, 8, 65, 57);
     ProgramIcon->setPixmap(QIcon(QStringLiteral(":/corvane.png")).pixmap(65, 57));
     ProgramIcon->setScaledContents(true);
-    ProductName = makeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Corvane for Tesselwyn 2.0"), 80, 16, 179, 12);
+    ProductName = makeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Corvane for Tesselwyn 2.0"), 80, 16,
+                            179, 12);
     Version = makeLabel(Panel1, QStringLiteral("Version"), QStringLiteral("Version 2009/06/18"), 168, 40, 103, 12);
-    Copyright = makeLabel(Panel1, QStringLiteral("Copyright"), QStringLiteral("Program: the Corvane authors"), 8, 72, 250, 12);
+    Copyright = makeLabel(Panel1, QStringLiteral("Copyright"), QStringLiteral("Program: the Corvane authors"), 8, 72,
+                          250, 12);
     const Handler click = [this](QObject *sender) { URLClick(sender); };
     URL_Tool = place(new LinkLabel(QStringLiteral("https://corvane.example.org/"), linkColor(), Panel1, click),
                      QStringLiteral("URL_Tool"), 100, 88, 173, 12);
-    Comments = makeLabel(Panel1, QStringLiteral("Comments"), QStringLiteral("Tesselwyn rules: Tesselwyn Games"), 8, 120, 153, 12);
+    Comments = makeLabel(Panel1, QStringLiteral("Comments"), QStringLiteral("Tesselwyn rules: Tesselwyn Games"), 8, 120,
+                         153, 12);
     URL_System = place(new LinkLabel(QStringLiteral("https://games.example/"), linkColor(), Panel1, click),
                        QStringLiteral("URL_System"), 136, 136, 137, 12);
     for (QLabel *link : {URL_Tool, URL_System})

@@ -55,8 +55,8 @@ int main(int argc, char *argv[])
 
     const double at100 = microsecondsPerTarget(app, 100);
     const double at1000 = microsecondsPerTarget(app, 1000);
-    std::printf("dice roll against all enemies, per target: %7.1f us with 100 rows, %7.1f us with 1000 rows\n",
-                at100, at1000);
+    std::printf("dice roll against all enemies, per target: %7.1f us with 100 rows, %7.1f us with 1000 rows\n", at100,
+                at1000);
 
     Main->Memo1->clearLines();
     constexpr int Lines = 100000;
@@ -68,8 +68,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < Chunk; ++i)
             Main->Memo1->appendLine(line);
         const double perLine = double(timer.nsecsElapsed()) / Chunk / 1000.0;
-            std::printf("log lines %6d-%6d: %6.2f us per appended line\n", chunk * Chunk + 1, (chunk + 1) * Chunk,
-                        perLine);
+        std::printf("log lines %6d-%6d: %6.2f us per appended line\n", chunk * Chunk + 1, (chunk + 1) * Chunk, perLine);
     }
     std::printf("log rows counted: %d\n", Main->Memo1->lineCount());
     return 0;

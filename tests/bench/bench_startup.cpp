@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QWidget>
-#include <QLabel>
 
 #include <algorithm>
 #include <cstdio>
@@ -103,8 +103,8 @@ int main(int argc, char *argv[])
     const QString self = QString::fromLocal8Bit(argv[0]);
     const Figures bare = median(self, QStringLiteral("bare"));
     const Figures program = median(self, QStringLiteral("program"));
-    std::printf("three bare Qt windows: %4lld ms to shown, %6ld kB resident\n", static_cast<long long>(bare.milliseconds),
-                bare.kilobytes);
+    std::printf("three bare Qt windows: %4lld ms to shown, %6ld kB resident\n",
+                static_cast<long long>(bare.milliseconds), bare.kilobytes);
     std::printf("the program's windows: %4lld ms to shown, %6ld kB resident\n",
                 static_cast<long long>(program.milliseconds), program.kilobytes);
     return 0;

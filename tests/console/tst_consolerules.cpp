@@ -129,8 +129,10 @@ void TestConsoleRules::initiativeTargetsTheFastestEnemy_data()
     QTest::addColumn<QList<int>>("initiatives");
     QTest::addColumn<QString>("fixed");
     QTest::addColumn<QString>("modifier");
-    QTest::newRow("9 and 11") << QList<int>{9, 11} << "11" << "4";
-    QTest::newRow("all 0") << QList<int>{0, 0} << "0" << "-7";
+    QTest::newRow("9 and 11") << QList<int>{9, 11} << "11"
+                              << "4";
+    QTest::newRow("all 0") << QList<int>{0, 0} << "0"
+                           << "-7";
 }
 
 void TestConsoleRules::initiativeTargetsTheFastestEnemy()
@@ -156,12 +158,18 @@ void TestConsoleRules::baseValueIsLevelPlusBonus_data()
     QTest::addColumn<int>("skill");
     QTest::addColumn<int>("ability");
     QTest::addColumn<QString>("base");
-    QTest::newRow("no skill") << "3" << "14" << 0 << 0 << "0";
-    QTest::newRow("adventurer level with dexterity") << "3" << "14" << 1 << 0 << "5";
-    QTest::newRow("a skill's own level") << "3" << "20" << 2 << 0 << "6";
-    QTest::newRow("level 0 takes no bonus") << "0" << "14" << 1 << 0 << "0";
-    QTest::newRow("no ability chosen") << "3" << "14" << 1 << -1 << "3";
-    QTest::newRow("negative bonus") << "3" << "-7" << 1 << 0 << "2";
+    QTest::newRow("no skill") << "3"
+                              << "14" << 0 << 0 << "0";
+    QTest::newRow("adventurer level with dexterity") << "3"
+                                                     << "14" << 1 << 0 << "5";
+    QTest::newRow("a skill's own level") << "3"
+                                         << "20" << 2 << 0 << "6";
+    QTest::newRow("level 0 takes no bonus") << "0"
+                                            << "14" << 1 << 0 << "0";
+    QTest::newRow("no ability chosen") << "3"
+                                       << "14" << 1 << -1 << "3";
+    QTest::newRow("negative bonus") << "3"
+                                    << "-7" << 1 << 0 << "2";
 }
 
 void TestConsoleRules::baseValueIsLevelPlusBonus()

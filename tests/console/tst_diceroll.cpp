@@ -71,8 +71,9 @@ void TestDiceRoll::hitAgainstOneEnemyChainsTheRating()
 
     dice().push({4, 2, 3, 4});
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Atk: ( 2D6 = 4, 2 ) -> 6 + 6 = 12 *** Success ***"),
-                                 QStringLiteral("( Blade: 2D6 = 7 ) -> 6 + 0 = 6")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Atk: ( 2D6 = 4, 2 ) -> 6 + 6 = 12 *** Success ***"),
+                          QStringLiteral("( Blade: 2D6 = 7 ) -> 6 + 0 = 6")}));
     QCOMPARE(dice().remaining(), 0);
 }
 
@@ -89,8 +90,9 @@ void TestDiceRoll::failedDodgeCostsHp()
 
     dice().push({1, 3, 5, 4});
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Ddg: ( 2D6 = 1, 3 ) -> 4 + 5 = 9 *** Failed ***"),
-                                 QStringLiteral("( 2D6 = 5, 4 ) -> 9 + 3 = 12")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Ddg: ( 2D6 = 1, 3 ) -> 4 + 5 = 9 *** Failed ***"),
+                          QStringLiteral("( 2D6 = 5, 4 ) -> 9 + 3 = 12")}));
     QCOMPARE(Main->SpinEdit7->text(), QStringLiteral("5"));
 }
 
@@ -130,8 +132,9 @@ void TestDiceRoll::naturalTwelveIsJudgedLikeAnyRoll()
     roll(); // 12 + 0 against 6 + 7
     typeInto(Enemy->Ddg_mod[0], QStringLiteral("4"));
     roll(); // 12 + 0 against 4 + 7
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Atk: ( 2D6 = 6, 6 ) -> *** Failed ***"),
-                                 QStringLiteral("F-Atk: ( 2D6 = 6, 6 ) -> *** Success ***")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Atk: ( 2D6 = 6, 6 ) -> *** Failed ***"),
+                          QStringLiteral("F-Atk: ( 2D6 = 6, 6 ) -> *** Success ***")}));
 }
 
 void TestDiceRoll::noTargetNeverComparesButChains()
@@ -141,9 +144,10 @@ void TestDiceRoll::noTargetNeverComparesButChains()
     dice().push({2, 1, 3, 4, 1, 1});
     roll();
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Roll: ( 2D6 = 2, 1 ) -> 3 + 0 = 3"),
-                                 QStringLiteral("( Blade: 2D6 = 7 ) -> 6 + 0 = 6"),
-                                 QStringLiteral("F-Roll: ( 2D6 = 1, 1 ) -> *** Failed ***")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Roll: ( 2D6 = 2, 1 ) -> 3 + 0 = 3"),
+                          QStringLiteral("( Blade: 2D6 = 7 ) -> 6 + 0 = 6"),
+                          QStringLiteral("F-Roll: ( 2D6 = 1, 1 ) -> *** Failed ***")}));
 }
 
 void TestDiceRoll::tiesFailExceptForDodge_data()
@@ -203,8 +207,9 @@ void TestDiceRoll::otherChecksOpposeZero()
     typeInto(Main->SpinEdit1, QStringLiteral("0"));
     dice().push({4, 4, 3, 4});
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Mag: ( 2D6 = 4, 4 ) -> 8 + 0 = 8 *** Success ***"),
-                                 QStringLiteral("F-Mag: ( 2D6 = 3, 4 ) -> 7 + 0 = 7 *** Failed ***")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Mag: ( 2D6 = 4, 4 ) -> 8 + 0 = 8 *** Success ***"),
+                          QStringLiteral("F-Mag: ( 2D6 = 3, 4 ) -> 7 + 0 = 7 *** Failed ***")}));
 }
 
 void TestDiceRoll::randomModeRollsUnloggedOpposingDice()
@@ -216,8 +221,9 @@ void TestDiceRoll::randomModeRollsUnloggedOpposingDice()
     dice().push({3, 4, 2, 3, 2, 2, 1, 3});
     roll();
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Roll: ( 2D6 = 3, 4 ) -> 7 + 0 = 7 *** Success ***"),
-                                 QStringLiteral("F-Roll: ( 2D6 = 2, 2 ) -> 4 + 0 = 4 *** Failed ***")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Roll: ( 2D6 = 3, 4 ) -> 7 + 0 = 7 *** Success ***"),
+                          QStringLiteral("F-Roll: ( 2D6 = 2, 2 ) -> 4 + 0 = 4 *** Failed ***")}));
     QCOMPARE(dice().remaining(), 0);
 }
 
@@ -232,11 +238,12 @@ void TestDiceRoll::allEnemiesRollsOncePerRow()
     // rating roll: each row gets its own roll.
     dice().push({4, 4, 2, 2, 3, 6, 5, 5, 6, 5, 1, 2});
     roll();
-    QCOMPARE(log(), (QStringList{QStringLiteral("F-Atk: ( 2D6 = 4, 4 ) -> 8 + 0 = 8 *** Success ***"),
-                                 QStringLiteral("( Zero: 2D6 = 4 ) -> 0 + 0 = 0"),
-                                 QStringLiteral("F-Atk: ( 2D6 = 3, 6 ) -> 9 + 0 = 9 *** Failed ***"),
-                                 QStringLiteral("F-Atk: ( 2D6 = 5, 5 ) -> 10 + 0 = 10 *** Success ***"),
-                                 QStringLiteral("( Zero: 2D6 = 11/3 ) -> 0 + 0 = 0")}));
+    QCOMPARE(log(),
+             (QStringList{QStringLiteral("F-Atk: ( 2D6 = 4, 4 ) -> 8 + 0 = 8 *** Success ***"),
+                          QStringLiteral("( Zero: 2D6 = 4 ) -> 0 + 0 = 0"),
+                          QStringLiteral("F-Atk: ( 2D6 = 3, 6 ) -> 9 + 0 = 9 *** Failed ***"),
+                          QStringLiteral("F-Atk: ( 2D6 = 5, 5 ) -> 10 + 0 = 10 *** Success ***"),
+                          QStringLiteral("( Zero: 2D6 = 11/3 ) -> 0 + 0 = 0")}));
     QCOMPARE(dice().remaining(), 0);
 }
 
@@ -247,10 +254,14 @@ void TestDiceRoll::dodgeDamage_data()
     QTest::addColumn<QString>("damageLine");
     QTest::addColumn<QString>("hp");
     // Damage modifier 2, protection 5 + 1.
-    QTest::newRow("through the protection") << true << QList<int>{6, 3} << "( 2D6 = 6, 3 ) -> 9 + 2 = 11" << "9";
-    QTest::newRow("absorbed by the protection") << true << QList<int>{2, 2} << "( 2D6 = 2, 2 ) -> 4 + 2 = 6" << "14";
-    QTest::newRow("a 2 never hurts") << true << QList<int>{1, 1} << "( 2D6 = 1, 1 ) ->" << "14";
-    QTest::newRow("power target none") << false << QList<int>{6, 6} << "( 2D6 = 6, 6 ) ->" << "14";
+    QTest::newRow("through the protection") << true << QList<int>{6, 3} << "( 2D6 = 6, 3 ) -> 9 + 2 = 11"
+                                            << "9";
+    QTest::newRow("absorbed by the protection") << true << QList<int>{2, 2} << "( 2D6 = 2, 2 ) -> 4 + 2 = 6"
+                                                << "14";
+    QTest::newRow("a 2 never hurts") << true << QList<int>{1, 1} << "( 2D6 = 1, 1 ) ->"
+                                     << "14";
+    QTest::newRow("power target none") << false << QList<int>{6, 6} << "( 2D6 = 6, 6 ) ->"
+                                       << "14";
 }
 
 void TestDiceRoll::dodgeDamage()

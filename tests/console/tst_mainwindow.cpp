@@ -29,7 +29,7 @@ const QString InGroupBox1 = QStringLiteral("GroupBox1");
 const QString InGroupBox2 = QStringLiteral("GroupBox2");
 
 const QStringList CheckTypeNames = {
-    QStringLiteral("汎用"), QStringLiteral("命中力"), QStringLiteral("回避力"), QStringLiteral("魔法"),
+    QStringLiteral("汎用"), QStringLiteral("命中力"),   QStringLiteral("回避力"),   QStringLiteral("魔法"),
     QStringLiteral("先制"), QStringLiteral("魔物知識"), QStringLiteral("生命抵抗"), QStringLiteral("精神抵抗"),
 };
 const QStringList Abilities = {
@@ -129,8 +129,7 @@ void TestMainWindow::controlsStartAsDrawn_data()
 
     const auto row = [](const char *name, const char *kind, const QString &parent, QRect geometry,
                         const QString &caption, bool enabled = true, Tick tick = NoTick) {
-        QTest::newRow(name) << QString::fromLatin1(kind) << parent << geometry << caption << enabled
-                            << int(tick);
+        QTest::newRow(name) << QString::fromLatin1(kind) << parent << geometry << caption << enabled << int(tick);
     };
     row("ToolBar1", "QToolBar", InClient, {0, 0, 688, 29}, QStringLiteral("ToolBar1"));
 
@@ -348,16 +347,36 @@ void TestMainWindow::spinLimitsOnLeaving_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
 
-    QTest::newRow("critical base above 99") << "SpinEdit3" << "150" << "99";
-    QTest::newRow("critical base below 8") << "SpinEdit3" << "3" << "8";
-    QTest::newRow("critical base negative") << "SpinEdit3" << "-5" << "8";
-    QTest::newRow("critical base within") << "SpinEdit3" << "12" << "12";
-    QTest::newRow("critical modifier large") << "SpinEdit4" << "150" << "150";
-    QTest::newRow("critical modifier negative") << "SpinEdit4" << "-5" << "-5";
-    QTest::newRow("base value negative") << "SpinEdit1" << "-12" << "-12";
-    QTest::newRow("present HP negative") << "SpinEdit7" << "-3" << "-3";
-    QTest::newRow("protection large") << "SpinEdit9" << "2000000000" << "2000000000";
-    QTest::newRow("not a number stays") << "SpinEdit3" << "+" << "+";
+    QTest::newRow("critical base above 99") << "SpinEdit3"
+                                            << "150"
+                                            << "99";
+    QTest::newRow("critical base below 8") << "SpinEdit3"
+                                           << "3"
+                                           << "8";
+    QTest::newRow("critical base negative") << "SpinEdit3"
+                                            << "-5"
+                                            << "8";
+    QTest::newRow("critical base within") << "SpinEdit3"
+                                          << "12"
+                                          << "12";
+    QTest::newRow("critical modifier large") << "SpinEdit4"
+                                             << "150"
+                                             << "150";
+    QTest::newRow("critical modifier negative") << "SpinEdit4"
+                                                << "-5"
+                                                << "-5";
+    QTest::newRow("base value negative") << "SpinEdit1"
+                                         << "-12"
+                                         << "-12";
+    QTest::newRow("present HP negative") << "SpinEdit7"
+                                         << "-3"
+                                         << "-3";
+    QTest::newRow("protection large") << "SpinEdit9"
+                                      << "2000000000"
+                                      << "2000000000";
+    QTest::newRow("not a number stays") << "SpinEdit3"
+                                        << "+"
+                                        << "+";
 }
 
 void TestMainWindow::spinLimitsOnLeaving()
@@ -408,14 +427,14 @@ void TestMainWindow::tabVisitsTheControlsInOrder()
     // stop. The empty tool bar takes no focus, so the round ends where it
     // began.
     const QStringList expected = {
-        QStringLiteral("ComboBox2"), QStringLiteral("ComboBox3"),  QStringLiteral("SpinEdit1"),
-        QStringLiteral("SpinEdit2"), QStringLiteral("Button1"),    QStringLiteral("Memo1"),
-        QStringLiteral("ComboBox4"), QStringLiteral("SpinEdit3"),  QStringLiteral("SpinEdit4"),
-        QStringLiteral("ComboBox5"), QStringLiteral("SpinEdit5"),  QStringLiteral("SpinEdit6"),
-        QStringLiteral("CheckBox1"), QStringLiteral("ComboBox6"),  QStringLiteral("CheckBox2"),
-        QStringLiteral("Button4"),   QStringLiteral("CheckBox4"),  QStringLiteral("CheckBox5"),
-        QStringLiteral("CheckBox6"), QStringLiteral("SpinEdit7"),  QStringLiteral("SpinEdit8"),
-        QStringLiteral("SpinEdit9"), QStringLiteral("SpinEdit10"), QStringLiteral("SpinEdit11"),
+        QStringLiteral("ComboBox2"),  QStringLiteral("ComboBox3"),    QStringLiteral("SpinEdit1"),
+        QStringLiteral("SpinEdit2"),  QStringLiteral("Button1"),      QStringLiteral("Memo1"),
+        QStringLiteral("ComboBox4"),  QStringLiteral("SpinEdit3"),    QStringLiteral("SpinEdit4"),
+        QStringLiteral("ComboBox5"),  QStringLiteral("SpinEdit5"),    QStringLiteral("SpinEdit6"),
+        QStringLiteral("CheckBox1"),  QStringLiteral("ComboBox6"),    QStringLiteral("CheckBox2"),
+        QStringLiteral("Button4"),    QStringLiteral("CheckBox4"),    QStringLiteral("CheckBox5"),
+        QStringLiteral("CheckBox6"),  QStringLiteral("SpinEdit7"),    QStringLiteral("SpinEdit8"),
+        QStringLiteral("SpinEdit9"),  QStringLiteral("SpinEdit10"),   QStringLiteral("SpinEdit11"),
         QStringLiteral("SpinEdit12"), QStringLiteral("RadioButton1"), QStringLiteral("RadioGroup1"),
         QStringLiteral("ComboBox1"),
     };

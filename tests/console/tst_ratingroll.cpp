@@ -54,10 +54,9 @@ void TestRatingRoll::workedExample_data()
                                     << "( Blade: 2D6 = 2 ) -> *** Failed ***";
     QTest::newRow("2 after a critical") << QList<int>{6, 4, 1, 1} << true << 0 << 3 << 1
                                         << "( Blade: 2D6 = 10/2 ) -> 10 + 4 = 14";
-    QTest::newRow("criticals off") << QList<int>{6, 6} << false << 0 << 3 << 1
-                                   << "( Blade: 2D6 = 12 ) -> 13 + 4 = 17";
-    QTest::newRow("critical value raised to 8") << QList<int>{3, 5, 3, 4} << true << -4 << 3 << 1
-                                                << "( Blade: 2D6 = 8/7 ) -> 13 + 4 = 17";
+    QTest::newRow("criticals off") << QList<int>{6, 6} << false << 0 << 3 << 1 << "( Blade: 2D6 = 12 ) -> 13 + 4 = 17";
+    QTest::newRow("critical value raised to 8")
+        << QList<int>{3, 5, 3, 4} << true << -4 << 3 << 1 << "( Blade: 2D6 = 8/7 ) -> 13 + 4 = 17";
     QTest::newRow("negative modifier") << QList<int>{3, 4} << true << 0 << 0 << -3
                                        << "( Blade: 2D6 = 7 ) -> 6 + -3 = 3";
 }
@@ -109,13 +108,12 @@ void TestRatingRoll::failuresWriteNoLine_data()
     QTest::addColumn<QByteArray>("table");
     QTest::addColumn<QList<int>>("faces");
     QTest::addColumn<QString>("error");
-    QTest::newRow("three values, a 6 rolled") << QByteArray("Short,1,2,3\n") << QList<int>{3, 3}
-                                               << "リストのインデックスが範囲を超えています (4)";
-    QTest::newRow("unquoted label with a blank") << QByteArray("Long Blade,1,2,3,4,5,6,7,8,9,10\n")
-                                                  << QList<int>{1, 2} << "'Blade' は整数ではありません.";
-    QTest::newRow("missing value after a critical")
-        << QByteArray("Edge,1,2,3,4,5,6,7,8,9\n") << QList<int>{6, 6, 1, 1}
-        << "リストのインデックスが範囲を超えています (10)";
+    QTest::newRow("three values, a 6 rolled")
+        << QByteArray("Short,1,2,3\n") << QList<int>{3, 3} << "リストのインデックスが範囲を超えています (4)";
+    QTest::newRow("unquoted label with a blank")
+        << QByteArray("Long Blade,1,2,3,4,5,6,7,8,9,10\n") << QList<int>{1, 2} << "'Blade' は整数ではありません.";
+    QTest::newRow("missing value after a critical") << QByteArray("Edge,1,2,3,4,5,6,7,8,9\n") << QList<int>{6, 6, 1, 1}
+                                                    << "リストのインデックスが範囲を超えています (10)";
 }
 
 void TestRatingRoll::failuresWriteNoLine()
@@ -150,7 +148,8 @@ void TestRatingRoll::missingFileIsReportedOnceAtStart()
 
 void TestRatingRoll::emptyLineStopsTheLabelsAtStart()
 {
-    AppFixture &app = start(QByteArray("A,1,1,1,1,1,1,1,1,1,1\r\nB,2,2,2,2,2,2,2,2,2,2\r\n\r\nC,3,3,3,3,3,3,3,3,3,3\r\n"));
+    AppFixture &app
+        = start(QByteArray("A,1,1,1,1,1,1,1,1,1,1\r\nB,2,2,2,2,2,2,2,2,2,2\r\n\r\nC,3,3,3,3,3,3,3,3,3,3\r\n"));
     QCOMPARE(app.errorTexts(), QStringList{QStringLiteral("リストのインデックスが範囲を超えています (0)")});
     QCOMPARE(Main->ComboBox4->items(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     // The labels before the empty line are usable.

@@ -100,10 +100,14 @@ void TestChoiceBox::typingCompletesToTheFirstMatchIgnoringCase_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("first of two matches") << "ap" << 0 << "apple" << "ple";
-    QTest::newRow("other case") << "AP" << 0 << "APple" << "ple";
-    QTest::newRow("whole entry") << "banana" << 2 << "banana" << "";
-    QTest::newRow("no match") << "cherry" << -1 << "cherry" << "";
+    QTest::newRow("first of two matches") << "ap" << 0 << "apple"
+                                          << "ple";
+    QTest::newRow("other case") << "AP" << 0 << "APple"
+                                << "ple";
+    QTest::newRow("whole entry") << "banana" << 2 << "banana"
+                                 << "";
+    QTest::newRow("no match") << "cherry" << -1 << "cherry"
+                              << "";
 }
 
 void TestChoiceBox::typingCompletesToTheFirstMatchIgnoringCase()

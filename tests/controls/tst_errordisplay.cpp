@@ -27,11 +27,16 @@ void TestErrorDisplay::captionIsTheProgramName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("plain") << "/usr/bin/corvane" << "corvane";
-    QTest::newRow("upper case with extension") << "C:/Games/CORVANE.EXE" << "Corvane";
-    QTest::newRow("up to the first dot") << "/opt/My.Prog.exe" << "My";
-    QTest::newRow("one letter") << "/bin/x" << "x";
-    QTest::newRow("first letter keeps its case") << "/bin/TST_Errors" << "Tst_errors";
+    QTest::newRow("plain") << "/usr/bin/corvane"
+                           << "corvane";
+    QTest::newRow("upper case with extension") << "C:/Games/CORVANE.EXE"
+                                               << "Corvane";
+    QTest::newRow("up to the first dot") << "/opt/My.Prog.exe"
+                                         << "My";
+    QTest::newRow("one letter") << "/bin/x"
+                                << "x";
+    QTest::newRow("first letter keeps its case") << "/bin/TST_Errors"
+                                                 << "Tst_errors";
 }
 
 void TestErrorDisplay::captionIsTheProgramName()
@@ -45,13 +50,20 @@ void TestErrorDisplay::fullStopIsAppendedAfterLaterCharacters_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("text");
-    QTest::newRow("japanese") << "ファイル RatingTable.txt は開けません" << "ファイル RatingTable.txt は開けません.";
-    QTest::newRow("quote") << "'abc' は整数ではありません" << "'abc' は整数ではありません.";
-    QTest::newRow("closing parenthesis") << "(0)" << "(0)";
-    QTest::newRow("already a full stop") << "Done." << "Done.";
-    QTest::newRow("slash sorts after the dot") << "a/" << "a/.";
-    QTest::newRow("exclamation sorts before") << "Stop!" << "Stop!";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("japanese") << "ファイル RatingTable.txt は開けません"
+                              << "ファイル RatingTable.txt は開けません.";
+    QTest::newRow("quote") << "'abc' は整数ではありません"
+                           << "'abc' は整数ではありません.";
+    QTest::newRow("closing parenthesis") << "(0)"
+                                         << "(0)";
+    QTest::newRow("already a full stop") << "Done."
+                                         << "Done.";
+    QTest::newRow("slash sorts after the dot") << "a/"
+                                               << "a/.";
+    QTest::newRow("exclamation sorts before") << "Stop!"
+                                              << "Stop!";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestErrorDisplay::fullStopIsAppendedAfterLaterCharacters()

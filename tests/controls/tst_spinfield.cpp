@@ -221,10 +221,14 @@ void TestSpinField::leavingClampsANumberButKeepsText_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("afterLeaving");
     QTest::addColumn<int>("extraRuns");
-    QTest::newRow("above") << "150" << "99" << 1;
-    QTest::newRow("inside") << "50" << "50" << 0;
-    QTest::newRow("no number") << "-" << "-" << 0;
-    QTest::newRow("empty") << "" << "" << 0;
+    QTest::newRow("above") << "150"
+                           << "99" << 1;
+    QTest::newRow("inside") << "50"
+                            << "50" << 0;
+    QTest::newRow("no number") << "-"
+                               << "-" << 0;
+    QTest::newRow("empty") << ""
+                           << "" << 0;
 }
 
 void TestSpinField::leavingClampsANumberButKeepsText()
@@ -262,7 +266,7 @@ void TestSpinField::anErrorInTheHandlerIsShownAndStopsTheChain()
     ErrorDisplay::setSink({});
 
     QCOMPARE(second.text(), QStringLiteral("6")); // what changed before the error stays
-    QVERIFY(!afterWrite);                         // the rest of the chain did not run
+    QVERIFY(!afterWrite); // the rest of the chain did not run
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().text, QStringLiteral("'x' は整数ではありません."));
 }

@@ -26,7 +26,7 @@ struct Column
 {
     const char *name;
     QList<SpinField *> TEnemy::*list; // none for the name column
-    char letter;                      // 0 for an unnamed column
+    char letter; // 0 for an unnamed column
     int left;
     int width;
     int height;
@@ -213,13 +213,11 @@ void TestEnemy::presentValuesFollowMaxima_data()
     QTest::newRow("two pieces") << u"_Piece"_s << u"2"_s << u"20"_s << u"12"_s << u"20"_s << u"12"_s;
     QTest::newRow("new maximum HP restores both")
         << u"_HP_max"_s << u"12"_s << u"12"_s << u"10"_s << u"12"_s << u"10"_s;
-    QTest::newRow("emptied pieces count none")
-        << u"_Piece"_s << QString() << u"10"_s << u"10"_s << u"10"_s << u"10"_s;
+    QTest::newRow("emptied pieces count none") << u"_Piece"_s << QString() << u"10"_s << u"10"_s << u"10"_s << u"10"_s;
     QTest::newRow("emptied maximum reads 0") << u"_HP_max"_s << QString() << u"0"_s << u"10"_s << u"0"_s << u"10"_s;
     QTest::newRow("150 pieces") << u"_Piece"_s << u"150"_s << u"760"_s << u"160"_s << u"505"_s << u"109"_s;
     QTest::newRow("negative maximum MP") << u"_MP_max"_s << u"-5"_s << u"10"_s << u"-5"_s << u"10"_s << u"0"_s;
-    QTest::newRow("initiative has no handler")
-        << u"_Initiative"_s << u"150"_s << u"4"_s << u"3"_s << u"4"_s << u"3"_s;
+    QTest::newRow("initiative has no handler") << u"_Initiative"_s << u"150"_s << u"4"_s << u"3"_s << u"4"_s << u"3"_s;
 }
 
 void TestEnemy::presentValuesFollowMaxima()

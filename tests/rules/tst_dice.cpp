@@ -111,15 +111,13 @@ void TestDice::checkRollTexts_data()
     QTest::addColumn<QString>("line");
 
     QTest::newRow("sum 8 plus 4") << QList<int>{3, 5} << 4 << u"( 2D6 = 3, 5 ) -> 8 + 4 = 12"_s;
-    QTest::newRow("negative modifier keeps its sign") << QList<int>{2, 3} << -2
-                                                      << u"( 2D6 = 2, 3 ) -> 5 + -2 = 3"_s;
+    QTest::newRow("negative modifier keeps its sign") << QList<int>{2, 3} << -2 << u"( 2D6 = 2, 3 ) -> 5 + -2 = 3"_s;
     QTest::newRow("sum 3 with modifier 0") << QList<int>{1, 2} << 0 << u"( 2D6 = 1, 2 ) -> 3 + 0 = 3"_s;
     QTest::newRow("sum 11") << QList<int>{5, 6} << 7 << u"( 2D6 = 5, 6 ) -> 11 + 7 = 18"_s;
     QTest::newRow("sum 2 ends at the arrow") << QList<int>{1, 1} << 4 << u"( 2D6 = 1, 1 ) ->"_s;
     QTest::newRow("sum 12 ends at the arrow") << QList<int>{6, 6} << 4 << u"( 2D6 = 6, 6 ) ->"_s;
-    QTest::newRow("total wraps at 32 bits")
-        << QList<int>{5, 6} << std::numeric_limits<qint32>::max()
-        << u"( 2D6 = 5, 6 ) -> 11 + 2147483647 = -2147483638"_s;
+    QTest::newRow("total wraps at 32 bits") << QList<int>{5, 6} << std::numeric_limits<qint32>::max()
+                                            << u"( 2D6 = 5, 6 ) -> 11 + 2147483647 = -2147483638"_s;
 }
 
 void TestDice::checkRollTexts()

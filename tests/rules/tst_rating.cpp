@@ -81,31 +81,27 @@ void TestRating::ratingLines_data()
     QTest::addColumn<QString>("line");
 
     // Critical base 10 and modifiers 3 + 1 unless the row says otherwise.
-    QTest::newRow("two criticals") << blade << QList<int>{4, 6, 5, 6, 2, 3} << 10 << true << 4
-                                   << u"10/11/5"_s << u"( Blade: 2D6 = 10/11/5 ) -> 25 + 4 = 29"_s;
-    QTest::newRow("first result 2 fails") << blade << QList<int>{1, 1} << 10 << true << 4 << u"2"_s
-                                          << u"( Blade: 2D6 = 2 ) -> *** Failed ***"_s;
-    QTest::newRow("2 after a critical adds 0") << blade << QList<int>{6, 4, 1, 1} << 10 << true << 4
-                                               << u"10/2"_s << u"( Blade: 2D6 = 10/2 ) -> 10 + 4 = 14"_s;
+    QTest::newRow("two criticals") << blade << QList<int>{4, 6, 5, 6, 2, 3} << 10 << true << 4 << u"10/11/5"_s
+                                   << u"( Blade: 2D6 = 10/11/5 ) -> 25 + 4 = 29"_s;
+    QTest::newRow("first result 2 fails")
+        << blade << QList<int>{1, 1} << 10 << true << 4 << u"2"_s << u"( Blade: 2D6 = 2 ) -> *** Failed ***"_s;
+    QTest::newRow("2 after a critical adds 0")
+        << blade << QList<int>{6, 4, 1, 1} << 10 << true << 4 << u"10/2"_s << u"( Blade: 2D6 = 10/2 ) -> 10 + 4 = 14"_s;
     QTest::newRow("criticals off") << blade << QList<int>{6, 6} << 10 << false << 4 << u"12"_s
                                    << u"( Blade: 2D6 = 12 ) -> 13 + 4 = 17"_s;
-    QTest::newRow("critical 10 - 4 raised to 8")
-        << blade << QList<int>{3, 5, 3, 4} << criticalValue(10, -4) << true << 4 << u"8/7"_s
-        << u"( Blade: 2D6 = 8/7 ) -> 13 + 4 = 17"_s;
-    QTest::newRow("negative modifier") << blade << QList<int>{3, 4} << 10 << true << wrapAdd(0, -3)
-                                       << u"7"_s << u"( Blade: 2D6 = 7 ) -> 6 + -3 = 3"_s;
+    QTest::newRow("critical 10 - 4 raised to 8") << blade << QList<int>{3, 5, 3, 4} << criticalValue(10, -4) << true
+                                                 << 4 << u"8/7"_s << u"( Blade: 2D6 = 8/7 ) -> 13 + 4 = 17"_s;
+    QTest::newRow("negative modifier") << blade << QList<int>{3, 4} << 10 << true << wrapAdd(0, -3) << u"7"_s
+                                       << u"( Blade: 2D6 = 7 ) -> 6 + -3 = 3"_s;
 
     QTest::newRow("short line serves low results")
-        << "Short,1,2,3"_ba << QList<int>{2, 3} << 10 << true << 0 << u"5"_s
-        << u"( Short: 2D6 = 5 ) -> 3 + 0 = 3"_s;
-    QTest::newRow("fumble reads no value") << "Empty"_ba << QList<int>{1, 1} << 10 << true << 4 << u"2"_s
-                                           << u"( Empty: 2D6 = 2 ) -> *** Failed ***"_s;
-    QTest::newRow("quoted label with blank")
-        << "\"Long Blade\",1,2,4,5,6,7,8,10,11,13"_ba << QList<int>{1, 2} << 10 << true << 4 << u"3"_s
-        << u"( Long Blade: 2D6 = 3 ) -> 1 + 4 = 5"_s;
-    QTest::newRow("negative values")
-        << "Curse,-1,-2,-3,-4,-5,-6,-7,-8,-9,-10"_ba << QList<int>{6, 6, 1, 2} << 10 << true << 4
-        << u"12/3"_s << u"( Curse: 2D6 = 12/3 ) -> -11 + 4 = -7"_s;
+        << "Short,1,2,3"_ba << QList<int>{2, 3} << 10 << true << 0 << u"5"_s << u"( Short: 2D6 = 5 ) -> 3 + 0 = 3"_s;
+    QTest::newRow("fumble reads no value")
+        << "Empty"_ba << QList<int>{1, 1} << 10 << true << 4 << u"2"_s << u"( Empty: 2D6 = 2 ) -> *** Failed ***"_s;
+    QTest::newRow("quoted label with blank") << "\"Long Blade\",1,2,4,5,6,7,8,10,11,13"_ba << QList<int>{1, 2} << 10
+                                             << true << 4 << u"3"_s << u"( Long Blade: 2D6 = 3 ) -> 1 + 4 = 5"_s;
+    QTest::newRow("negative values") << "Curse,-1,-2,-3,-4,-5,-6,-7,-8,-9,-10"_ba << QList<int>{6, 6, 1, 2} << 10
+                                     << true << 4 << u"12/3"_s << u"( Curse: 2D6 = 12/3 ) -> -11 + 4 = -7"_s;
 }
 
 void TestRating::ratingLines()
@@ -139,8 +135,7 @@ void TestRating::criticalValueIsRaisedTo8_data()
     QTest::newRow("exactly 8") << 10 << -2 << 8;
     QTest::newRow("8 - 5 is raised to 8, not 3") << 8 << -5 << 8;
     QTest::newRow("far below") << 10 << -1000 << 8;
-    QTest::newRow("wrapping past the largest is raised")
-        << std::numeric_limits<qint32>::max() << 10 << 8;
+    QTest::newRow("wrapping past the largest is raised") << std::numeric_limits<qint32>::max() << 10 << 8;
 }
 
 void TestRating::criticalValueIsRaisedTo8()
@@ -167,8 +162,7 @@ void TestRating::criticalChains_data()
     QTest::newRow("critical 13 never rolls again") << QList<int>{6, 6} << 13 << true << u"12"_s;
     QTest::newRow("criticals off stop at 12") << QList<int>{6, 6} << 8 << false << u"12"_s;
     QTest::newRow("a 2 ends the chain") << QList<int>{6, 6, 1, 1} << 8 << true << u"12/2"_s;
-    QTest::newRow("long chain") << QList<int>{5, 5, 6, 4, 4, 6, 6, 6, 3, 3} << 10 << true
-                                << u"10/10/10/12/6"_s;
+    QTest::newRow("long chain") << QList<int>{5, 5, 6, 4, 4, 6, 6, 6, 3, 3} << 10 << true << u"10/10/10/12/6"_s;
 }
 
 void TestRating::criticalChains()
@@ -248,11 +242,10 @@ void TestRating::rollFaults_data()
     QTest::addColumn<QList<int>>("faces");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("three values, rolled 6") << "Short,1,2,3"_ba << QList<int>{2, 4}
-                                            << u"リストのインデックスが範囲を超えています (4)"_s;
-    QTest::newRow("missing value after a critical")
-        << "Short,1,2,3,4,5,6,7,8"_ba << QList<int>{5, 5, 6, 6, 1, 2}
-        << u"リストのインデックスが範囲を超えています (10)"_s;
+    QTest::newRow("three values, rolled 6")
+        << "Short,1,2,3"_ba << QList<int>{2, 4} << u"リストのインデックスが範囲を超えています (4)"_s;
+    QTest::newRow("missing value after a critical") << "Short,1,2,3,4,5,6,7,8"_ba << QList<int>{5, 5, 6, 6, 1, 2}
+                                                    << u"リストのインデックスが範囲を超えています (10)"_s;
     QTest::newRow("unquoted Long Blade, rolled 3")
         << "Long Blade,1,2,4,5,6,7,8,10,11,13"_ba << QList<int>{1, 2} << u"'Blade' は整数ではありません"_s;
     QTest::newRow("word as value") << "Blade,1,2,x,5,6,7,8,10,11,13"_ba << QList<int>{2, 3}
@@ -276,8 +269,7 @@ void TestRating::rollFaults()
     const QString chain = rollRatingDice(dice, 10, true);
     QCOMPARE(dice.remaining(), 0);
 
-    QCOMPARE(appErrorMessage([&] { return ratingLine(ratings, 0, ratings.label(0), chain, 0); }),
-             message);
+    QCOMPARE(appErrorMessage([&] { return ratingLine(ratings, 0, ratings.label(0), chain, 0); }), message);
 }
 
 void TestRating::missingFile()
@@ -322,8 +314,7 @@ void TestRating::rollsFollowTheirDistributions()
         }
         ++lengths[std::min<qsizetype>(results.size(), 4) - 1];
     }
-    const std::array<double, 4> expected{chains * 5.0 / 6, chains * 5.0 / 36, chains * 5.0 / 216,
-                                         chains * 1.0 / 216};
+    const std::array<double, 4> expected{chains * 5.0 / 6, chains * 5.0 / 36, chains * 5.0 / 216, chains * 1.0 / 216};
     double chainChiSquare = 0;
     for (int i = 0; i < 4; ++i)
         chainChiSquare += (lengths[i] - expected[i]) * (lengths[i] - expected[i]) / expected[i];

@@ -33,19 +33,20 @@ void TestTextList::split_data()
     QTest::newRow("blanks around comma") << comma << "  a  ,  b  "_ba << QByteArrayList{"a", "b"};
     QTest::newRow("empty line") << comma << ""_ba << QByteArrayList{};
     QTest::newRow("blank line") << comma << " \t  "_ba << QByteArrayList{};
-    QTest::newRow("control characters are blanks") << comma << "\x01" "a\x1f,\x7f"_ba
+    QTest::newRow("control characters are blanks") << comma
+                                                   << "\x01"
+                                                      "a\x1f,\x7f"_ba
                                                    << QByteArrayList{"a", "\x7f"};
-    QTest::newRow("quoted keeps blanks and commas") << comma << "\"Long Blade, +1\",3"_ba
-                                                    << QByteArrayList{"Long Blade, +1", "3"};
-    QTest::newRow("doubled quote inside quotes") << comma << "\"say \"\"hi\"\"\",2"_ba
-                                                 << QByteArrayList{"say \"hi\"", "2"};
+    QTest::newRow("quoted keeps blanks and commas")
+        << comma << "\"Long Blade, +1\",3"_ba << QByteArrayList{"Long Blade, +1", "3"};
+    QTest::newRow("doubled quote inside quotes")
+        << comma << "\"say \"\"hi\"\"\",2"_ba << QByteArrayList{"say \"hi\"", "2"};
     QTest::newRow("empty quotes") << comma << "\"\",1"_ba << QByteArrayList{"", "1"};
-    QTest::newRow("text after closing quote is next item") << comma << "\"ab\"cd"_ba
-                                                           << QByteArrayList{"ab", "cd"};
+    QTest::newRow("text after closing quote is next item") << comma << "\"ab\"cd"_ba << QByteArrayList{"ab", "cd"};
     QTest::newRow("zero byte ends line") << comma << "a,b\0c,d"_ba << QByteArrayList{"a", "b"};
     QTest::newRow("comma before zero byte is last") << comma << "a,\0b"_ba << QByteArrayList{"a", ""};
-    QTest::newRow("bytes above 127 are not blanks") << comma << "\x8c\x95\xa0x,1"_ba
-                                                    << QByteArrayList{"\x8c\x95\xa0x", "1"};
+    QTest::newRow("bytes above 127 are not blanks")
+        << comma << "\x8c\x95\xa0x,1"_ba << QByteArrayList{"\x8c\x95\xa0x", "1"};
 
     QTest::newRow("rating chain") << slash << "10/11/5"_ba << QByteArrayList{"10", "11", "5"};
     QTest::newRow("single result") << slash << "2"_ba << QByteArrayList{"2"};

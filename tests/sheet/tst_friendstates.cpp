@@ -17,8 +17,8 @@ namespace {
 
 SpinField *abilityField(int ability)
 {
-    const std::array fields = {F_States2->Dex, F_States2->Qck, F_States2->Mus,
-                               F_States2->Vit, F_States2->Itl, F_States2->Wil};
+    const std::array fields
+        = {F_States2->Dex, F_States2->Qck, F_States2->Mus, F_States2->Vit, F_States2->Itl, F_States2->Wil};
     return fields.at(ability);
 }
 
@@ -62,9 +62,9 @@ void TestFriendStates::opensWithTheDefaults()
     QCOMPARE(F_States2->focusWidget(), F_States2->SkillList);
 
     // Strength comes before agility in the tab order, unlike the rows.
-    const QList<QWidget *> order = {F_States2->Dex, F_States2->Mus,       F_States2->Qck,     F_States2->Itl,
-                                    F_States2->Vit, F_States2->Wil,       F_States2->SkillList, F_States2->Button1,
-                                    F_States2->HP_max, F_States2->MP_max};
+    const QList<QWidget *> order
+        = {F_States2->Dex, F_States2->Mus,       F_States2->Qck,     F_States2->Itl,    F_States2->Vit,
+           F_States2->Wil, F_States2->SkillList, F_States2->Button1, F_States2->HP_max, F_States2->MP_max};
     QList<QWidget *> seen{order.first()};
     for (QWidget *w = order.first()->nextInFocusChain(); w != order.first(); w = w->nextInFocusChain()) {
         if (order.contains(w))
@@ -86,15 +86,33 @@ void TestFriendStates::abilityChangeDerivesItsValues_data()
     QTest::addColumn<int>("mpMax");
 
     // The levels are set beforehand; only the changed ability's handler uses them.
-    QTest::newRow("vitality 20, level 3") << 3 << "20" << "3" << "0" << 3 << "6" << 29 << "2" << 14;
-    QTest::newRow("spirit 11, levels 3 and 5") << 5 << "11" << "3" << "5" << 1 << "2" << 14 << "4" << 26;
-    QTest::newRow("dexterity -7") << 0 << "-7" << "3" << "5" << -1 << "2" << 14 << "2" << 14;
-    QTest::newRow("agility -5") << 1 << "-5" << "3" << "0" << 0 << "2" << 14 << "2" << 14;
-    QTest::newRow("strength 18") << 2 << "18" << "0" << "0" << 3 << "2" << 14 << "2" << 14;
-    QTest::newRow("intelligence 17") << 4 << "17" << "0" << "0" << 2 << "2" << 14 << "2" << 14;
-    QTest::newRow("above 99") << 4 << "123" << "0" << "0" << 20 << "2" << 14 << "2" << 14;
-    QTest::newRow("vitality emptied counts 0") << 3 << "" << "2" << "0" << 0 << "2" << 6 << "2" << 14;
-    QTest::newRow("spirit only a sign") << 5 << "-" << "1" << "4" << 0 << "2" << 14 << "1" << 12;
+    QTest::newRow("vitality 20, level 3") << 3 << "20"
+                                          << "3"
+                                          << "0" << 3 << "6" << 29 << "2" << 14;
+    QTest::newRow("spirit 11, levels 3 and 5") << 5 << "11"
+                                               << "3"
+                                               << "5" << 1 << "2" << 14 << "4" << 26;
+    QTest::newRow("dexterity -7") << 0 << "-7"
+                                  << "3"
+                                  << "5" << -1 << "2" << 14 << "2" << 14;
+    QTest::newRow("agility -5") << 1 << "-5"
+                                << "3"
+                                << "0" << 0 << "2" << 14 << "2" << 14;
+    QTest::newRow("strength 18") << 2 << "18"
+                                 << "0"
+                                 << "0" << 3 << "2" << 14 << "2" << 14;
+    QTest::newRow("intelligence 17") << 4 << "17"
+                                     << "0"
+                                     << "0" << 2 << "2" << 14 << "2" << 14;
+    QTest::newRow("above 99") << 4 << "123"
+                              << "0"
+                              << "0" << 20 << "2" << 14 << "2" << 14;
+    QTest::newRow("vitality emptied counts 0") << 3 << ""
+                                               << "2"
+                                               << "0" << 0 << "2" << 6 << "2" << 14;
+    QTest::newRow("spirit only a sign") << 5 << "-"
+                                        << "1"
+                                        << "4" << 0 << "2" << 14 << "1" << 12;
 }
 
 void TestFriendStates::abilityChangeDerivesItsValues()

@@ -164,19 +164,24 @@ void TestSkills::rebuildPicksTheBestSkills_data()
     QTest::addColumn<int>("mpMax");
 
     QTest::newRow("equal warriors: earlier wins")
-        << QStringList{"A:3:0:0", "B:3:0:0"} << QStringList{"1", "1"} << QList<qint32>{0, 2, 2, 0, 0, 0, 1, 1}
-        << "3" << "0" << 14;
+        << QStringList{"A:3:0:0", "B:3:0:0"} << QStringList{"1", "1"} << QList<qint32>{0, 2, 2, 0, 0, 0, 1, 1} << "3"
+        << "0" << 14;
     QTest::newRow("higher warrior later takes over")
         << QStringList{"A:3:0:0", "B:3:0:0", "C:5:0:1"} << QStringList{"1", "1", "0"}
-        << QList<qint32>{0, 4, 2, 0, 0, 0, 1, 1} << "5" << "0" << 14;
-    QTest::newRow("impossible never dodges") << QStringList{"A:4:0:1"} << QStringList{"0"}
-                                             << QList<qint32>{0, 2, 0, 0, 0, 0, 1, 1} << "4" << "0" << 14;
-    QTest::newRow("possible, then magician") << QStringList{"M2:2:1:0", "M3:3:1:0"} << QStringList{"0", "0"}
-                                          << QList<qint32>{0, 0, 0, 3, 0, 0, 1, 1} << "3" << "5" << 29;
+        << QList<qint32>{0, 4, 2, 0, 0, 0, 1, 1} << "5"
+        << "0" << 14;
+    QTest::newRow("impossible never dodges")
+        << QStringList{"A:4:0:1"} << QStringList{"0"} << QList<qint32>{0, 2, 0, 0, 0, 0, 1, 1} << "4"
+        << "0" << 14;
+    QTest::newRow("possible, then magician")
+        << QStringList{"M2:2:1:0", "M3:3:1:0"} << QStringList{"0", "0"} << QList<qint32>{0, 0, 0, 3, 0, 0, 1, 1} << "3"
+        << "5" << 29;
     QTest::newRow("scout and sage") << QStringList{"S:2:2:0", "G:4:3:0"} << QStringList{"0", "0"}
-                                    << QList<qint32>{0, 0, 0, 0, 2, 3, 1, 1} << "4" << "0" << 14;
-    QTest::newRow("other only raises the level") << QStringList{"W:1:0:0", "O:6:4:0"} << QStringList{"1", "0"}
-                                                 << QList<qint32>{3, 2, 2, 0, 0, 0, 1, 1} << "6" << "0" << 14;
+                                    << QList<qint32>{0, 0, 0, 0, 2, 3, 1, 1} << "4"
+                                    << "0" << 14;
+    QTest::newRow("other only raises the level")
+        << QStringList{"W:1:0:0", "O:6:4:0"} << QStringList{"1", "0"} << QList<qint32>{3, 2, 2, 0, 0, 0, 1, 1} << "6"
+        << "0" << 14;
 }
 
 void TestSkills::rebuildPicksTheBestSkills()
@@ -339,12 +344,18 @@ void TestSkills::levelMustBeANumberWithinRange_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("adventurer");
 
-    QTest::newRow("in range") << "12" << false << "12" << "12";
-    QTest::newRow("leading zeros stay") << "007" << false << "007" << "7";
-    QTest::newRow("above 99") << "150" << false << "99" << "99";
-    QTest::newRow("negative") << "-4" << false << "0" << "0";
-    QTest::newRow("empty") << "" << true << "5" << "5";
-    QTest::newRow("only a sign") << "-" << true << "5" << "5";
+    QTest::newRow("in range") << "12" << false << "12"
+                              << "12";
+    QTest::newRow("leading zeros stay") << "007" << false << "007"
+                                        << "7";
+    QTest::newRow("above 99") << "150" << false << "99"
+                              << "99";
+    QTest::newRow("negative") << "-4" << false << "0"
+                              << "0";
+    QTest::newRow("empty") << "" << true << "5"
+                           << "5";
+    QTest::newRow("only a sign") << "-" << true << "5"
+                                 << "5";
 }
 
 void TestSkills::levelMustBeANumberWithinRange()

@@ -83,7 +83,7 @@ QStringList consoleState()
         state << field->objectName() + u'=' + field->text();
     for (const QAbstractButton *button : Main->findChildren<QAbstractButton *>())
         state << button->objectName() + u'=' + QString::number(button->isChecked())
-                     + QString::number(button->isEnabled());
+                + QString::number(button->isEnabled());
     state << Main->Memo1->toPlainText();
     return state;
 }
@@ -132,8 +132,7 @@ void TestAboutBox::helpMenuShowsTheBoxModally()
             QMenuBar *bar = Main->menuBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Main->Help1->menuAction()).center());
             QVERIFY(Main->Help1->isVisible());
-            QTest::mouseClick(Main->Help1, Qt::LeftButton, {},
-                              Main->Help1->actionGeometry(Main->ViewAbout).center());
+            QTest::mouseClick(Main->Help1, Qt::LeftButton, {}, Main->Help1->actionGeometry(Main->ViewAbout).center());
         },
         [&](TAboutBox *box) {
             QVERIFY(box->isModal());
@@ -208,8 +207,10 @@ void TestAboutBox::clickedLinkOpensAndTurnsPurple_data()
 {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QString>("other");
-    QTest::newRow("home page") << "URL_Tool" << "URL_System";
-    QTest::newRow("publisher") << "URL_System" << "URL_Tool";
+    QTest::newRow("home page") << "URL_Tool"
+                               << "URL_System";
+    QTest::newRow("publisher") << "URL_System"
+                               << "URL_Tool";
 }
 
 void TestAboutBox::clickedLinkOpensAndTurnsPurple()

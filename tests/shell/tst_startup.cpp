@@ -57,10 +57,8 @@ protected:
 QWidget *form(const QString &name)
 {
     const QHash<QString, QWidget *> forms = {
-        {QStringLiteral("Main"), Main},
-        {QStringLiteral("AboutBox"), AboutBox},
-        {QStringLiteral("F_States2"), F_States2},
-        {QStringLiteral("SkillBox"), SkillBox},
+        {QStringLiteral("Main"), Main},           {QStringLiteral("AboutBox"), AboutBox},
+        {QStringLiteral("F_States2"), F_States2}, {QStringLiteral("SkillBox"), SkillBox},
         {QStringLiteral("Enemy"), Enemy},
     };
     return forms.value(name);

@@ -32,9 +32,8 @@ int ScriptedRandom::draw(int sides)
     }
     const int face = m_faces.at(m_next);
     if (face < 1 || face > sides) {
-        throw std::logic_error("scripted face " + std::to_string(face) + " (number "
-                               + std::to_string(m_next + 1) + ") does not fit a die with "
-                               + std::to_string(sides) + " sides");
+        throw std::logic_error("scripted face " + std::to_string(face) + " (number " + std::to_string(m_next + 1)
+                               + ") does not fit a die with " + std::to_string(sides) + " sides");
     }
     ++m_next;
     return face;

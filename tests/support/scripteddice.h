@@ -43,7 +43,10 @@ private:
 class SeededRandom final : public RandomSource
 {
 public:
-    explicit SeededRandom(std::mt19937::result_type seed) : m_engine(seed) { }
+    explicit SeededRandom(std::mt19937::result_type seed)
+        : m_engine(seed)
+    {
+    }
 
     void randomize() override { }
     [[nodiscard]] int draw(int sides) override;
