@@ -7,7 +7,9 @@
 #include "controls/logmemo.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "rules/checkresolution.h"
 #include "rules/dice.h"
+#include "rules/skilllevels.h"
 #include "shell/Unit_About.h"
 #include "shell/forms.h"
 
@@ -23,11 +25,6 @@ namespace {
 
 const QString RatingTableFile = QStringLiteral("RatingTable.txt");
 constexpr int DrawnMenuHeight = 19;
-
-QStringList startingSkillChoices()
-{
-    return {QStringLiteral("(none)"), QStringLiteral("冒険者")};
-}
 
 QStringList abilityItems()
 {
@@ -142,7 +139,7 @@ void TMain::createControls(QWidget *c)
         = place(new RadioButton(QStringLiteral("数値を指定"), g), QStringLiteral("RadioButton2"), 8, 40, 81, 17);
     SpinEdit13 = makeSpinField(g, QStringLiteral("SpinEdit13"), 96, 36, 49, 21, 0);
     SpinEdit13->setEnabled(false);
-    SpinEdit14 = makeSpinField(g, QStringLiteral("SpinEdit14"), 96, 36, 49, 21, 7);
+    SpinEdit14 = makeSpinField(g, QStringLiteral("SpinEdit14"), 96, 36, 49, 21, fixedValueOf(0));
     SpinEdit14->setEnabled(false);
     SpinEdit14->raise();
     RadioButton3
@@ -156,7 +153,7 @@ void TMain::createControls(QWidget *c)
     ComboBox8->setEnabled(false);
     RadioGroup1 = place(new RadioGroup(QStringLiteral("判定"), {QStringLiteral("ランダム"), QStringLiteral("固定")}, g),
                         QStringLiteral("RadioGroup1"), 8, 144, 81, 65);
-    RadioGroup1->setItemIndex(1);
+    RadioGroup1->setItemIndex(OppositionMode::Fixed);
     RadioGroup2 = place(
         new RadioGroup(QStringLiteral("出目の公開"), {QStringLiteral("クローズド"), QStringLiteral("オープン")}, g),
         QStringLiteral("RadioGroup2"), 96, 144, 89, 65);

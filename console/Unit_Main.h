@@ -11,6 +11,7 @@
 // back into it: AbilityBonus, SetSkillList and the target list ComboBox7.
 
 #include "controls/handler.h"
+#include "rules/checksetup.h"
 #include "rules/checktypes.h"
 #include "rules/random.h"
 #include "rules/rating.h"
@@ -68,6 +69,11 @@ public:
 
     // Skill level plus ability bonus for a skill box and an ability box.
     [[nodiscard]] qint32 CheckBaseValue(const ChoiceBox *skillBox, const ChoiceBox *abilityBox) const;
+
+    // The target mode the checked radio button of the target group stands
+    // for, and the radio button that stands for a mode.
+    [[nodiscard]] TargetMode targetMode() const;
+    [[nodiscard]] RadioButton *targetModeButton(TargetMode mode) const;
 
     [[nodiscard]] const RatingTable &ratingTable() const noexcept { return m_ratingTable; }
     [[nodiscard]] RandomSource &random() noexcept { return *m_random; }

@@ -24,10 +24,11 @@ void TMain::Button1Click(QObject *)
         return;
     }
     const qint32 modifier = wrapAdd(SpinEdit1->value(), SpinEdit2->value());
-    const bool noTarget = RadioButton1->isChecked();
-    const bool byNumber = RadioButton2->isChecked();
-    const bool allEnemies = RadioButton4->isChecked();
-    const bool randomOpposition = RadioGroup1->itemIndex() == 0;
+    const TargetMode mode = targetMode();
+    const bool noTarget = mode == TargetMode::None;
+    const bool byNumber = mode == TargetMode::Number;
+    const bool allEnemies = mode == TargetMode::AllEnemies;
+    const bool randomOpposition = RadioGroup1->itemIndex() == OppositionMode::Random;
 
     qint32 first = ComboBox7->itemIndex();
     qint32 last = first;

@@ -9,68 +9,71 @@
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
 #include "roster/Unit_Enemy.h"
-#include "rules/apperror.h"
+#include "rules/checkresolution.h"
+#include "rules/checksetup.h"
 #include "rules/inttext.h"
 #include "sheet/Unit_Friend_States.h"
 #include "shell/forms.h"
 
 #include <QLabel>
-#include <QTreeWidget>
 
-namespace {
+TargetMode TMain::targetMode() const
+{
+    if (RadioButton2->isChecked())
+        return TargetMode::Number;
+    if (RadioButton3->isChecked())
+        return TargetMode::OneEnemy;
+    if (RadioButton4->isChecked())
+        return TargetMode::AllEnemies;
+    return TargetMode::None;
+}
 
-// The log shows a scroll bar once it holds more rows than fit.
-constexpr int LogRowsWithoutScrollBar = 8;
-
-} // namespace
+RadioButton *TMain::targetModeButton(TargetMode mode) const
+{
+    switch (mode) {
+    case TargetMode::Number:
+        return RadioButton2;
+    case TargetMode::OneEnemy:
+        return RadioButton3;
+    case TargetMode::AllEnemies:
+        return RadioButton4;
+    case TargetMode::None:
+        break;
+    }
+    return RadioButton1;
+}
 
 void TMain::ComboBox1Change(QObject *)
 {
     const int t = ComboBox1->itemIndex();
-    if (t < 1)
+    if (!hasPresets(t))
         return;
+    const CheckPreset preset = checkPreset(t);
     ComboBox2->setItemIndex(SkillForCheck[t]);
     ComboBox3->setItemIndex(defaultAbility()[t]);
     ComboBox3Change(ComboBox3);
-    CheckBox2->setCheck(t == CheckType::Hit);
-    switch (t) {
-    case CheckType::Hit:
-    case CheckType::MonsterKnowledge:
-        RadioButton3->setCheck();
-        break;
-    case CheckType::Dodge:
-        RadioButton4->setCheck();
+    CheckBox2->setCheck(preset.chainsRating);
+    if (preset.targetMode)
+        targetModeButton(*preset.targetMode)->setCheck();
+    if (preset.hpPowerTarget)
         RadioButton6->setCheck();
-        break;
-    case CheckType::Initiative: {
-        RadioButton2->setCheck();
-        qint32 highest = 0;
+    if (preset.opposesInitiative) {
+        QList<qint32> initiatives;
         for (qint32 r = 0; r < Enemy->RowCount; ++r)
-            highest = qMax(highest, Enemy->Initiative[r]->value());
-        SpinEdit14->setValue(highest);
-        break;
-    }
-    default:
-        break;
+            initiatives.append(Enemy->Initiative[r]->value());
+        SpinEdit14->setValue(initiativeTarget(initiatives));
     }
 }
 
 qint32 TMain::CheckBaseValue(const ChoiceBox *skillBox, const ChoiceBox *abilityBox) const
 {
-    const int s = skillBox->itemIndex();
+    const SkillSource source = skillSourceOf(skillBox->itemIndex());
     qint32 level = 0;
-    if (s == 1) {
+    if (source.kind == SkillSource::Adventurer)
         level = strToInt(F_States2->AdvLv->text());
-    } else if (s >= 2) {
-        const QTreeWidgetItem *row = F_States2->SkillList->topLevelItem(s - 2);
-        if (!row)
-            throw AppError::listIndex(s - 2);
-        level = strToInt(row->text(1));
-    }
-    const int a = abilityBox->itemIndex();
-    const qint32 bonus = a >= 0 && a < AbilityCount ? AbilityBonus[a] : 0;
-    // The ability counts only for a skill actually known.
-    return level > 0 ? wrapAdd(level, bonus) : level;
+    else if (source.kind == SkillSource::Row)
+        level = strToInt(F_States2->skillRow(source.row).level);
+    return checkBaseValue(level, abilityBox->itemIndex(), AbilityBonus);
 }
 
 void TMain::ComboBox3Change(QObject *)
@@ -91,20 +94,25 @@ void TMain::ComboBox4Change(QObject *)
 
 void TMain::CheckBox2Click(QObject *)
 {
-    const bool powerTarget = CheckBox2->isChecked() || ComboBox1->itemIndex() == CheckType::Dodge;
-    RadioButton5->setEnabled(powerTarget);
-    RadioButton6->setEnabled(powerTarget);
-    SpinEdit13->setEnabled(RadioButton2->isChecked());
-    SpinEdit14->setEnabled(RadioButton2->isChecked());
-    ComboBox7->setEnabled(RadioButton3->isChecked());
-    ComboBox8->setEnabled(RadioButton4->isChecked());
-    Button1->setEnabled((!CheckBox2->isChecked() || Button2->isEnabled())
-                        && (!RadioButton3->isChecked() || ComboBox7->itemIndex() >= 0));
+    EnablingInputs inputs;
+    inputs.chainsRating = CheckBox2->isChecked();
+    inputs.checkType = ComboBox1->itemIndex();
+    inputs.targetMode = targetMode();
+    inputs.ratingRollEnabled = Button2->isEnabled();
+    inputs.targetChosen = ComboBox7->itemIndex() >= 0;
+    const EnabledControls enabled = enabledControls(inputs);
+    RadioButton5->setEnabled(enabled.powerTarget);
+    RadioButton6->setEnabled(enabled.powerTarget);
+    SpinEdit13->setEnabled(enabled.opposingValue);
+    SpinEdit14->setEnabled(enabled.opposingValue);
+    ComboBox7->setEnabled(enabled.targetList);
+    ComboBox8->setEnabled(enabled.sideList);
+    Button1->setEnabled(enabled.diceRoll);
 }
 
 void TMain::RadioGroup1Click(QObject *)
 {
-    const bool random = RadioGroup1->itemIndex() == 0;
+    const bool random = RadioGroup1->itemIndex() == OppositionMode::Random;
     RadioGroup2->setEnabled(random);
     SpinEdit14->setVisible(!random);
     for (qint32 r = 0; r < Enemy->RowCount; ++r) {
@@ -115,17 +123,17 @@ void TMain::RadioGroup1Click(QObject *)
 
 void TMain::SpinEdit13Change(QObject *)
 {
-    SpinEdit14->setValue(wrapAdd(SpinEdit13->value(), 7));
+    SpinEdit14->setValue(fixedValueOf(SpinEdit13->value()));
 }
 
 void TMain::SpinEdit14Change(QObject *)
 {
-    SpinEdit13->setValue(wrapSub(SpinEdit14->value(), 7));
+    SpinEdit13->setValue(modifierOfFixed(SpinEdit14->value()));
 }
 
 void TMain::Memo1Change(QObject *)
 {
-    const bool scroll = Memo1->lineCount() > LogRowsWithoutScrollBar;
+    const bool scroll = logNeedsScrollBar(Memo1->lineCount());
     Memo1->setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 

@@ -6,6 +6,8 @@
 #include "controls/layout.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "rules/checkresolution.h"
+#include "rules/enemyrow.h"
 #include "rules/inttext.h"
 #include "shell/forms.h"
 
@@ -21,16 +23,10 @@ namespace {
 
 constexpr int OuterWidth = 696;
 constexpr int SheetWidth = OuterWidth - FrameWidth;
-constexpr int FirstRowTop = 40;
-constexpr int RowPitch = 32;
-// The window's outer height with one row; each row adds a pitch.
-constexpr int FirstRowOuterHeight = 100;
 constexpr int FieldHeight = 21;
 constexpr int NameHeight = 20;
 constexpr int MaximumLimit = 9999;
 constexpr int SmallLimit = 99;
-constexpr qint32 FixedOffset = 7;
-constexpr int FixedModeIndex = 1;
 
 } // namespace
 
@@ -56,7 +52,7 @@ TEnemy::TEnemy(QWidget *parent)
     m_scroll->setWidget(m_sheet);
 
     createHeadings();
-    setOuterGeometry(this, 192, 587, OuterWidth, FirstRowOuterHeight);
+    setOuterGeometry(this, 192, 587, OuterWidth, enemyWindowOuterHeight(0));
 
     m_focusFollower
         = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
@@ -121,17 +117,17 @@ void TEnemy::Party_addClick(QObject *)
 {
     const qint32 r = RowCount;
     const QString row = QString::number(r);
-    fitHeight(wrapAdd(wrapMul(r, RowPitch), FirstRowOuterHeight));
+    fitHeight(enemyWindowOuterHeight(r));
 
     // Each row's controls share a strip of their own at the row's top. Qt
     // looks a new widget up among its siblings when it first paints it, so
     // thirteen controls per row straight on the sheet would make every add
     // slower than the one before.
     auto *strip = new QWidget(m_sheet);
-    strip->setGeometry(0, wrapAdd(wrapMul(r, RowPitch), FirstRowTop), SheetWidth, FieldHeight);
+    strip->setGeometry(0, enemyRowTop(r), SheetWidth, FieldHeight);
 
     auto *name = place(new EditField(strip), QLatin1Char('E') + row, 8, 0, 129, NameHeight);
-    name->setText(QStringLiteral("Name ") + QString::number(wrapAdd(r, 1)));
+    name->setText(startingEnemyName(r));
     Name.append(name);
     auto *hpPst = addSpinField(HP_pst, strip, {}, 144, 49, 0);
     auto *hpMax = addSpinField(HP_max, strip, QLatin1Char('M') + row, 200, 49, 10, MaximumLimit);
@@ -144,13 +140,13 @@ void TEnemy::Party_addClick(QObject *)
     // The fixed fields lie over the modifier fields; being made later puts
     // them on top.
     auto *hitMod = addSpinField(Hit_mod, strip, QLatin1Char('H') + row, 464, 49, 0);
-    auto *hitFix = addSpinField(Hit_fix, strip, QLatin1Char('I') + row, 464, 49, FixedOffset);
+    auto *hitFix = addSpinField(Hit_fix, strip, QLatin1Char('I') + row, 464, 49, fixedValueOf(0));
     auto *dmgMod = addSpinField(Dmg_mod, strip, QLatin1Char('J') + row, 520, 49, 0);
     auto *ddgMod = addSpinField(Ddg_mod, strip, QLatin1Char('D') + row, 576, 49, 0);
-    auto *ddgFix = addSpinField(Ddg_fix, strip, QLatin1Char('C') + row, 576, 49, FixedOffset);
+    auto *ddgFix = addSpinField(Ddg_fix, strip, QLatin1Char('C') + row, 576, 49, fixedValueOf(0));
     auto *prevent = addSpinField(Prevent, strip, QLatin1Char('B') + row, 632, 49, 0);
 
-    const bool fixedMode = Main->RadioGroup1->itemIndex() == FixedModeIndex;
+    const bool fixedMode = Main->RadioGroup1->itemIndex() == OppositionMode::Fixed;
     hitFix->setVisible(fixedMode);
     ddgFix->setVisible(fixedMode);
     strip->show();
@@ -187,7 +183,7 @@ void TEnemy::fitHeight(int outerHeight)
 
     const QRect available = screen()->availableGeometry();
     const int room = qMin(available.height(), available.bottom() + 1 - pos().y());
-    const int outer = qMin(outerHeight, qMax(room, FirstRowOuterHeight));
+    const int outer = qMin(outerHeight, qMax(room, enemyWindowOuterHeight(0)));
     int clientWidth = SheetWidth;
     if (outer < outerHeight)
         clientWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll->verticalScrollBar());
@@ -199,7 +195,7 @@ void TEnemy::followFocus(QWidget *focused)
     // Keyboard focus may walk to a row outside the window; bring it in, with
     // room for the headings when it is the first row.
     if (focused && m_sheet->isAncestorOf(focused))
-        m_scroll->ensureWidgetVisible(focused, 0, FirstRowTop);
+        m_scroll->ensureWidgetVisible(focused, 0, enemyRowTop(0));
 }
 
 void TEnemy::NameChange(QObject *sender)
@@ -218,36 +214,36 @@ void TEnemy::NameChange(QObject *sender)
 void TEnemy::PieceChange(QObject *sender)
 {
     const int r = rowOf(sender);
-    const qint32 pieces = Piece[r]->value();
-    HP_pst[r]->setValue(wrapAdd(HP_max[r]->value(), wrapMul(5, pieces)));
-    MP_pst[r]->setValue(wrapAdd(MP_max[r]->value(), pieces));
+    const PresentPoints present = presentPoints(HP_max[r]->value(), MP_max[r]->value(), Piece[r]->value());
+    HP_pst[r]->setValue(present.hp);
+    MP_pst[r]->setValue(present.mp);
 }
 
 void TEnemy::Hit_modChange(QObject *sender)
 {
     const int r = rowOf(sender);
-    Hit_fix[r]->setText(QString::number(wrapAdd(Hit_mod[r]->value(), FixedOffset)));
+    Hit_fix[r]->setText(QString::number(fixedValueOf(Hit_mod[r]->value())));
 }
 
 void TEnemy::Hit_fixChange(QObject *sender)
 {
     const int r = rowOf(sender);
-    Hit_mod[r]->setText(QString::number(wrapSub(Hit_fix[r]->value(), FixedOffset)));
+    Hit_mod[r]->setText(QString::number(modifierOfFixed(Hit_fix[r]->value())));
 }
 
 void TEnemy::Ddg_modChange(QObject *sender)
 {
     const int r = rowOf(sender);
-    Ddg_fix[r]->setText(QString::number(wrapAdd(Ddg_mod[r]->value(), FixedOffset)));
+    Ddg_fix[r]->setText(QString::number(fixedValueOf(Ddg_mod[r]->value())));
 }
 
 void TEnemy::Ddg_fixChange(QObject *sender)
 {
     const int r = rowOf(sender);
-    Ddg_mod[r]->setText(QString::number(wrapSub(Ddg_fix[r]->value(), FixedOffset)));
+    Ddg_mod[r]->setText(QString::number(modifierOfFixed(Ddg_fix[r]->value())));
 }
 
 int TEnemy::rowOf(const QObject *sender)
 {
-    return sender->objectName().mid(1).toInt();
+    return rowOfControlName(sender->objectName());
 }

@@ -34,3 +34,13 @@ QString checkLine(int checkType, const QString &diceText, qint32 modifier)
 {
     return logPrefix().at(checkType) + formatCheckRoll(diceText, modifier);
 }
+
+qint32 fixedValueOf(qint32 modifier) noexcept
+{
+    return wrapAdd(modifier, FixedOpposingRoll);
+}
+
+qint32 modifierOfFixed(qint32 fixedValue) noexcept
+{
+    return wrapSub(fixedValue, FixedOpposingRoll);
+}

@@ -22,3 +22,14 @@ inline constexpr qint32 FixedOpposingRoll = 7;
 
 // A check line: the check type's log prefix, then the check roll text.
 [[nodiscard]] QString checkLine(int checkType, const QString &diceText, qint32 modifier);
+
+// The opposition modes: the opposing side rolls 2D6, or counts as 7.
+namespace OppositionMode {
+inline constexpr int Random = 0;
+inline constexpr int Fixed = 1;
+} // namespace OppositionMode
+
+// What the fixed mode shows for an opposing modifier, the modifier plus the
+// fixed roll, and the modifier a fixed value stands for.
+[[nodiscard]] qint32 fixedValueOf(qint32 modifier) noexcept;
+[[nodiscard]] qint32 modifierOfFixed(qint32 fixedValue) noexcept;

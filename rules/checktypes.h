@@ -21,6 +21,15 @@ inline constexpr int VitalityResistance = 6;
 inline constexpr int SpiritResistance = 7;
 } // namespace CheckType
 
+namespace Ability {
+inline constexpr int Dexterity = 0;
+inline constexpr int Agility = 1;
+inline constexpr int Strength = 2;
+inline constexpr int Vitality = 3;
+inline constexpr int Intelligence = 4;
+inline constexpr int Spirit = 5;
+} // namespace Ability
+
 [[nodiscard]] const std::array<QString, CheckTypeCount> &checkTypeNames();
 // The ability preselected per check type, -1 for none.
 [[nodiscard]] const std::array<int, CheckTypeCount> &defaultAbility();

@@ -6,7 +6,10 @@
 #include "controls/layout.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "rules/abilities.h"
+#include "rules/apperror.h"
 #include "rules/inttext.h"
+#include "rules/skilllevels.h"
 #include "sheet/Unit_Skill.h"
 #include "shell/forms.h"
 
@@ -21,8 +24,6 @@
 namespace {
 
 constexpr int DefaultAbility = 14;
-
-enum Ability { DexIndex = 0, QckIndex = 1, MusIndex = 2, VitIndex = 3, ItlIndex = 4, WilIndex = 5 };
 
 // A number shown right-aligned inside a box frame. Its right edge stays
 // where it was drawn and it may grow to the left up to the frame's inner
@@ -172,48 +173,46 @@ void TF_States2::FormCreate()
 
 void TF_States2::updateBonus(int ability, const SpinField *field, QLabel *bonusLabel)
 {
-    // Integer division truncates toward zero: -7 gives -1, -5 gives 0.
-    const qint32 bonus = field->value() / 6;
+    const qint32 bonus = abilityBonus(field->value());
     Main->AbilityBonus[ability] = bonus;
     bonusLabel->setText(QString::number(bonus));
 }
 
 void TF_States2::DexChange(QObject *)
 {
-    updateBonus(DexIndex, Dex, L_b_Dex);
+    updateBonus(Ability::Dexterity, Dex, L_b_Dex);
 }
 
 void TF_States2::QckChange(QObject *)
 {
-    updateBonus(QckIndex, Qck, L_b_Qck);
+    updateBonus(Ability::Agility, Qck, L_b_Qck);
 }
 
 void TF_States2::MusChange(QObject *)
 {
-    updateBonus(MusIndex, Mus, L_b_Mus);
+    updateBonus(Ability::Strength, Mus, L_b_Mus);
 }
 
 void TF_States2::ItlChange(QObject *)
 {
-    updateBonus(ItlIndex, Itl, L_b_Itl);
+    updateBonus(Ability::Intelligence, Itl, L_b_Itl);
 }
 
 void TF_States2::VitChange(QObject *)
 {
-    updateBonus(VitIndex, Vit, L_b_Vit);
+    updateBonus(Ability::Vitality, Vit, L_b_Vit);
     const qint32 adventurer = strToInt(AdvLv->text());
-    ResPhy->setText(QString::number(wrapAdd(adventurer, Main->AbilityBonus[VitIndex])));
-    HP_max->setValue(wrapAdd(wrapMul(adventurer, 3), Vit->value()));
+    ResPhy->setText(QString::number(resistance(adventurer, Main->AbilityBonus[Ability::Vitality])));
+    HP_max->setValue(maximumPoints(adventurer, Vit->value()));
 }
 
 void TF_States2::WilChange(QObject *)
 {
-    updateBonus(WilIndex, Wil, L_b_Wil);
-    // Both resistances grow with the adventurer level; the MP with magic.
+    updateBonus(Ability::Spirit, Wil, L_b_Wil);
     const qint32 adventurer = strToInt(AdvLv->text());
-    ResPsi->setText(QString::number(wrapAdd(adventurer, Main->AbilityBonus[WilIndex])));
+    ResPsi->setText(QString::number(resistance(adventurer, Main->AbilityBonus[Ability::Spirit])));
     const qint32 magic = strToInt(MagLv->text());
-    MP_max->setValue(wrapAdd(wrapMul(magic, 3), Wil->value()));
+    MP_max->setValue(maximumPoints(magic, Wil->value()));
 }
 
 void TF_States2::SkillMenuPopup(QObject *)
@@ -221,10 +220,22 @@ void TF_States2::SkillMenuPopup(QObject *)
     Edit_Skill->setEnabled(!SkillList->selectedItems().isEmpty());
 }
 
+SkillRow TF_States2::skillRow(int index) const
+{
+    const QTreeWidgetItem *row = SkillList->topLevelItem(index);
+    if (!row)
+        throw AppError::listIndex(index);
+    return {row->text(NameColumn), row->text(LevelColumn), row->text(TypeColumn), row->text(DodgeColumn)};
+}
+
+int TF_States2::skillCount() const
+{
+    return SkillList->topLevelItemCount();
+}
+
 void TF_States2::storeSkill(QTreeWidgetItem *row)
 {
-    // Dodging needs a Warrior (type 0) that may dodge (choice 0).
-    const bool dodges = wrapAdd(SkillBox->SType->itemIndex(), SkillBox->DType->itemIndex()) == 0;
+    const bool dodges = dodgeFlag(SkillBox->SType->itemIndex(), SkillBox->DType->itemIndex());
     row->setText(NameColumn, SkillBox->SName->text());
     row->setText(LevelColumn, SkillBox->Lv->text());
     row->setText(TypeColumn, QString::number(SkillBox->SType->itemIndex()));
@@ -253,8 +264,7 @@ void TF_States2::Edit_SkillExecute(QObject *)
     SkillBox->SName->setFieldText(row->text(NameColumn));
     SkillBox->Lv->setText(row->text(LevelColumn));
     SkillBox->SType->setItemIndex(strToInt(row->text(TypeColumn)));
-    // Flag 1 shows "Possible" (0), flag 0 "Impossible" (1).
-    SkillBox->DType->setItemIndex(wrapSub(1, strToInt(row->text(DodgeColumn))));
+    SkillBox->DType->setItemIndex(dodgeChoiceFor(strToInt(row->text(DodgeColumn))));
 
     // A cancelled edit leaves the row alone but the dialog loaded.
     if (SkillBox->exec() != QDialog::Accepted)

@@ -8,6 +8,7 @@
 // accepted skill add or edit.
 
 #include "controls/handler.h"
+#include "rules/skilllevels.h"
 
 #include <QWidget>
 
@@ -42,6 +43,11 @@ public:
 
     // The columns of a skill row.
     enum SkillColumn { NameColumn = 0, LevelColumn = 1, TypeColumn = 2, DodgeColumn = 3 };
+
+    // The texts of skill row `index`; a row that does not exist raises the
+    // list index error.
+    [[nodiscard]] SkillRow skillRow(int index) const;
+    [[nodiscard]] int skillCount() const;
 
     QLabel *L_Bonus = nullptr;
 

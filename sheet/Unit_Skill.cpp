@@ -6,15 +6,10 @@
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
 #include "rules/inttext.h"
+#include "rules/skilllevels.h"
 
 #include <QApplication>
 #include <QLabel>
-
-namespace {
-
-constexpr int WarriorIndex = 0;
-
-} // namespace
 
 TSkillBox::TSkillBox(QWidget *parent)
     : QDialog(parent)
@@ -45,11 +40,11 @@ TSkillBox::TSkillBox(QWidget *parent)
                                   QStringLiteral("Sage"), QStringLiteral("Other")},
                                  this),
                   QStringLiteral("SType"), 16, 80, 89, 113);
-    SType->setItemIndex(WarriorIndex);
+    SType->setItemIndex(SkillType::Warrior);
     DType = place(
         new RadioGroup(QStringLiteral("Dodge"), {QStringLiteral("Possible"), QStringLiteral("Impossible")}, this),
         QStringLiteral("DType"), 112, 80, 97, 57);
-    DType->setItemIndex(0);
+    DType->setItemIndex(DodgeChoice::Possible);
 
     const QList<QWidget *> order = {OKButton, CancelButton, SName, Exp, Lv, SType, DType};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -67,7 +62,7 @@ TSkillBox::TSkillBox(QWidget *parent)
 void TSkillBox::STypeClick(QObject *)
 {
     // Only a Warrior dodges; the choice keeps its selection while disabled.
-    DType->setEnabled(SType->itemIndex() == WarriorIndex);
+    DType->setEnabled(SType->itemIndex() == SkillType::Warrior);
 }
 
 void TSkillBox::OKButtonClick(QObject *)
