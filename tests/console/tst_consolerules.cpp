@@ -96,9 +96,6 @@ void TestConsoleRules::presetsByCheckType_data()
     QTest::newRow("dodge") << 2 << 2 << 1 << false << 4 << true;
     QTest::newRow("magic") << 3 << 3 << 4 << false << 1 << false;
     QTest::newRow("initiative") << 4 << 0 << 1 << false << 2 << false;
-    QTest::newRow("monster knowledge") << 5 << 0 << 4 << false << 3 << false;
-    QTest::newRow("vitality resistance") << 6 << 1 << 3 << false << 1 << false;
-    QTest::newRow("spirit resistance") << 7 << 1 << 5 << false << 1 << false;
 }
 
 void TestConsoleRules::presetsByCheckType()
@@ -131,8 +128,6 @@ void TestConsoleRules::initiativeTargetsTheFastestEnemy_data()
     QTest::addColumn<QString>("modifier");
     QTest::newRow("9 and 11") << QList<int>{9, 11} << "11"
                               << "4";
-    QTest::newRow("all 0") << QList<int>{0, 0} << "0"
-                           << "-7";
 }
 
 void TestConsoleRules::initiativeTargetsTheFastestEnemy()
@@ -158,18 +153,10 @@ void TestConsoleRules::baseValueIsLevelPlusBonus_data()
     QTest::addColumn<int>("skill");
     QTest::addColumn<int>("ability");
     QTest::addColumn<QString>("base");
-    QTest::newRow("no skill") << "3"
-                              << "14" << 0 << 0 << "0";
     QTest::newRow("adventurer level with dexterity") << "3"
                                                      << "14" << 1 << 0 << "5";
     QTest::newRow("a skill's own level") << "3"
                                          << "20" << 2 << 0 << "6";
-    QTest::newRow("level 0 takes no bonus") << "0"
-                                            << "14" << 1 << 0 << "0";
-    QTest::newRow("no ability chosen") << "3"
-                                       << "14" << 1 << -1 << "3";
-    QTest::newRow("negative bonus") << "3"
-                                    << "-7" << 1 << 0 << "2";
 }
 
 void TestConsoleRules::baseValueIsLevelPlusBonus()

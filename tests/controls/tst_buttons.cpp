@@ -2,7 +2,7 @@
 #include "controls/errordisplay.h"
 #include "controls/radiogroup.h"
 #include "rules/apperror.h"
-#include "support/appfixture.h"
+#include "support/input.h"
 
 #include <QtTest>
 

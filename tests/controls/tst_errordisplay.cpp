@@ -1,10 +1,10 @@
 #include "controls/errordisplay.h"
 #include "rules/apperror.h"
+#include "support/input.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 #include <stdexcept>
@@ -114,30 +114,22 @@ void TestErrorDisplay::realBoxIsModalWithTheStopIcon()
 {
     QWidget other;
     other.show();
-    QMessageBox *box = nullptr;
     QString caption, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::WindowModality modality = Qt::NonModal;
     QList<QAbstractButton *> buttons;
-    // Waits for the box to come up inside its own event loop, reads it and
-    // presses OK.
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll.stop();
-        caption = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        modality = box->windowModality();
-        buttons = box->buttons();
-        QCOMPARE(box->standardButton(buttons.first()), QMessageBox::Ok);
-        buttons.first()->click();
-    });
-    poll.start(10);
-    guarded([] { throw AppError::notInteger(QString()); });
-    QVERIFY(box);
+    // Reads the box inside its own event loop and presses OK.
+    const int result = whileModal<QMessageBox>([] { guarded([] { throw AppError::notInteger(QString()); }); },
+                                               [&](QMessageBox *box) {
+                                                   caption = box->windowTitle();
+                                                   text = box->text();
+                                                   icon = box->icon();
+                                                   modality = box->windowModality();
+                                                   buttons = box->buttons();
+                                                   QCOMPARE(box->standardButton(buttons.first()), QMessageBox::Ok);
+                                                   buttons.first()->click();
+                                               });
+    QCOMPARE(result, int(QMessageBox::Ok));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(caption, QStringLiteral("tst_errordisplay"));
     QCOMPARE(text, QStringLiteral("'' は整数ではありません."));

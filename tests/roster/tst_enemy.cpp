@@ -77,35 +77,10 @@ QRect placeOnSheet(const QWidget *widget)
     return {widget->mapTo(sheet(), QPoint(0, 0)), widget->size()};
 }
 
-// Replaces the whole text as a user does: select it, then type over it.
-void typeOver(QLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(edit, text);
-}
-
-void typeOver(SpinField *spin, const QString &text)
-{
-    typeOver(spin->editor(), text);
-}
-
 void addRows(int count)
 {
     for (int i = 0; i < count; ++i)
         Enemy->Party_add->runClick();
-}
-
-// The control that holds the keyboard focus: a spin field rather than its
-// editor inside.
-QWidget *focusedControl()
-{
-    QWidget *focused = QApplication::focusWidget();
-    if (focused && qobject_cast<SpinField *>(focused->parentWidget()))
-        return focused->parentWidget();
-    return focused;
 }
 
 bool activateEnemy()
@@ -213,8 +188,6 @@ void TestEnemy::presentValuesFollowMaxima_data()
     QTest::newRow("two pieces") << u"_Piece"_s << u"2"_s << u"20"_s << u"12"_s << u"20"_s << u"12"_s;
     QTest::newRow("new maximum HP restores both")
         << u"_HP_max"_s << u"12"_s << u"12"_s << u"10"_s << u"12"_s << u"10"_s;
-    QTest::newRow("emptied pieces count none") << u"_Piece"_s << QString() << u"10"_s << u"10"_s << u"10"_s << u"10"_s;
-    QTest::newRow("emptied maximum reads 0") << u"_HP_max"_s << QString() << u"0"_s << u"10"_s << u"0"_s << u"10"_s;
     QTest::newRow("150 pieces") << u"_Piece"_s << u"150"_s << u"760"_s << u"160"_s << u"505"_s << u"109"_s;
     QTest::newRow("negative maximum MP") << u"_MP_max"_s << u"-5"_s << u"10"_s << u"-5"_s << u"10"_s << u"0"_s;
     QTest::newRow("initiative has no handler") << u"_Initiative"_s << u"150"_s << u"4"_s << u"3"_s << u"4"_s << u"3"_s;
@@ -231,12 +204,12 @@ void TestEnemy::presentValuesFollowMaxima()
     addRows(1);
     QVERIFY(activateEnemy());
     // The present values have no handler: the user may lower them freely.
-    typeOver(Enemy->HP_pst.at(1), u"4"_s);
-    typeOver(Enemy->MP_pst.at(1), u"3"_s);
+    typeInto(Enemy->HP_pst.at(1), u"4"_s);
+    typeInto(Enemy->MP_pst.at(1), u"3"_s);
     SpinField *spin = ::field(field, 1);
     spin->setFocus();
 
-    typeOver(spin, typed);
+    typeInto(spin, typed);
     QCOMPARE(Enemy->HP_pst.at(1)->text(), hpTyped);
     QCOMPARE(Enemy->MP_pst.at(1)->text(), mpTyped);
 
@@ -278,8 +251,8 @@ void TestEnemy::fixedValuesStaySevenApart()
     addRows(1);
 
     if (!before.isEmpty())
-        typeOver(::field(field, 1), before);
-    typeOver(::field(field, 1), typed);
+        typeInto(::field(field, 1), before);
+    typeInto(::field(field, 1), typed);
 
     QCOMPARE(::field(field, 1)->text(), fieldAfter);
     QCOMPARE(::field(partner, 1)->text(), partnerAfter);
@@ -307,7 +280,7 @@ void TestEnemy::renamingMirrorsIntoTargets()
     Main->ComboBox7->setItemIndex(selected);
     const QString shownBefore = Main->ComboBox7->text();
 
-    typeOver(Enemy->Name.at(renamed), u"Goblin"_s);
+    typeInto(Enemy->Name.at(renamed), u"Goblin"_s);
 
     QCOMPARE(Main->ComboBox7->items(), items);
     QCOMPARE(Main->ComboBox7->itemIndex(), selected);
@@ -346,9 +319,9 @@ void TestEnemy::handlersFindTwoDigitRows()
     addRows(10);
     QCOMPARE(Enemy->findChild<QLineEdit *>(u"E10"_s), Enemy->Name.at(10));
 
-    typeOver(Enemy->Piece.at(10), u"1"_s);
-    typeOver(Enemy->Ddg_fix.at(10), u"9"_s);
-    typeOver(Enemy->Name.at(10), u"Orc"_s);
+    typeInto(Enemy->Piece.at(10), u"1"_s);
+    typeInto(Enemy->Ddg_fix.at(10), u"9"_s);
+    typeInto(Enemy->Name.at(10), u"Orc"_s);
 
     QCOMPARE(Enemy->HP_pst.at(10)->text(), u"15"_s);
     QCOMPARE(Enemy->Ddg_mod.at(10)->text(), u"2"_s);

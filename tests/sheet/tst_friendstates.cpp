@@ -104,9 +104,6 @@ void TestFriendStates::abilityChangeDerivesItsValues_data()
     QTest::newRow("intelligence 17") << 4 << "17"
                                      << "0"
                                      << "0" << 2 << "2" << 14 << "2" << 14;
-    QTest::newRow("above 99") << 4 << "123"
-                              << "0"
-                              << "0" << 20 << "2" << 14 << "2" << 14;
     QTest::newRow("vitality emptied counts 0") << 3 << ""
                                                << "2"
                                                << "0" << 0 << "2" << 6 << "2" << 14;

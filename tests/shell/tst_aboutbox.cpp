@@ -36,36 +36,9 @@ public Q_SLOTS:
 
 namespace {
 
-constexpr int NeverShown = -1;
-constexpr int LeftOpen = -2;
-
-// Runs `open`, which is to show the about box modally; once it is the modal
-// window, `inside` works in it and is expected to close it. Returns the
-// dialog's result, NeverShown, or LeftOpen when `inside` did not close it (a
-// failed check in it, say) and it had to be closed here.
-int whileShown(const std::function<void()> &open, const std::function<void(TAboutBox *)> &inside)
-{
-    int outcome = NeverShown;
-    QTimer poll;
-    poll.setInterval(0);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() != AboutBox)
-            return;
-        poll.stop();
-        inside(AboutBox);
-        outcome = AboutBox->isVisible() ? LeftOpen : AboutBox->result();
-        if (outcome == LeftOpen)
-            AboutBox->reject();
-    });
-    poll.start();
-    open();
-    poll.stop();
-    return outcome;
-}
-
 int viaAction(const std::function<void(TAboutBox *)> &inside)
 {
-    return whileShown([] { Main->ViewAbout->trigger(); }, inside);
+    return whileModal<TAboutBox>([] { Main->ViewAbout->trigger(); }, inside);
 }
 
 void pressOk(TAboutBox *box)
@@ -127,7 +100,7 @@ void TestAboutBox::helpMenuShowsTheBoxModally()
     QVERIFY(QTest::qWaitForWindowActive(Main));
 
     bool mainWaited = true;
-    const int result = whileShown(
+    const int result = whileModal<TAboutBox>(
         [] {
             QMenuBar *bar = Main->menuBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Main->Help1->menuAction()).center());

@@ -64,33 +64,6 @@ QWidget *form(const QString &name)
     return forms.value(name);
 }
 
-// Adds a skill through the statistics window's command, typing its name
-// into the dialog and pressing OK. Returns whether the dialog opened.
-bool addSkill(const QString &name)
-{
-    bool opened = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<TSkillBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        opened = true;
-        QLineEdit *edit = box->SName;
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, name);
-        QTest::mouseClick(box->OKButton, Qt::LeftButton);
-        if (box->isVisible()) {
-            opened = false;
-            box->reject();
-        }
-    });
-    timer.start(0);
-    F_States2->Add_SkillExecute(F_States2->Add_Skill);
-    return opened;
-}
-
 } // namespace
 
 // The start-up order, the windows' lifetimes and the end of the program.
@@ -225,7 +198,7 @@ void TestStartUp::skillsCanBeAddedAfterAFailedLoad()
     AppFixture &app = start(std::nullopt);
     app.takeErrors();
 
-    QVERIFY(addSkill(QStringLiteral("Sorcerer")));
+    QVERIFY(addSkill(QStringLiteral("Sorcerer:0:0:0")));
     QVERIFY(app.errors().isEmpty());
     const QStringList choices = {QStringLiteral("(none)"), QStringLiteral("冒険者"), QStringLiteral("Sorcerer")};
     QCOMPARE(Main->SkillChoices, choices);
@@ -276,7 +249,7 @@ void TestStartUp::closedEnemyWindowIsStillRead()
 void TestStartUp::closingMainEndsTheProgramAndReleasesItsData()
 {
     AppFixture &app = start();
-    QVERIFY(addSkill(QStringLiteral("Fighter")));
+    QVERIFY(addSkill(QStringLiteral("Fighter:0:0:0")));
     QCOMPARE(Main->ratingTable().count(), 3);
     QVERIFY(!Main->SkillChoices.isEmpty());
     QVERIFY(F_States2->isVisible() && Enemy->isVisible());

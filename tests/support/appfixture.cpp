@@ -1,50 +1,19 @@
 #include "support/appfixture.h"
 
 #include "console/Unit_Main.h"
+#include "controls/buttons.h"
 #include "controls/layout.h"
+#include "controls/radiogroup.h"
+#include "controls/spinfield.h"
+#include "sheet/Unit_Friend_States.h"
+#include "sheet/Unit_Skill.h"
 #include "shell/forms.h"
 
-#include "controls/choicebox.h"
-#include "controls/spinfield.h"
-
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
+#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
-
-void pickEntry(ChoiceBox *box, int index)
-{
-    // An animated list would swallow the click while it slides open.
-    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
-    QComboBox *combo = box->comboBox();
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    const QRect rect = view->visualRect(view->model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    if (view->isVisible())
-        combo->hidePopup();
-}
-
-void clickOn(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-void typeInto(SpinField *field, const QString &text)
-{
-    typeInto(field->editor(), text);
-}
 
 QByteArray AppFixture::sampleTable()
 {
@@ -89,4 +58,44 @@ QStringList AppFixture::errorTexts() const
     for (const ErrorReport &report : m_errors)
         texts.append(report.text);
     return texts;
+}
+
+bool runSkillDialog(QAction *action, const std::function<void(TSkillBox *)> &fill, Close close)
+{
+    const int result = whileModal<TSkillBox>([action] { action->trigger(); },
+                                             [&](TSkillBox *box) {
+                                                 fill(box);
+                                                 switch (close) {
+                                                 case Close::Ok:
+                                                     QTest::mouseClick(box->OKButton, Qt::LeftButton);
+                                                     break;
+                                                 case Close::Cancel:
+                                                     QTest::mouseClick(box->CancelButton, Qt::LeftButton);
+                                                     break;
+                                                 case Close::Escape:
+                                                     QTest::keyClick(box, Qt::Key_Escape);
+                                                     break;
+                                                 case Close::Frame:
+                                                     box->close();
+                                                     break;
+                                                 case Close::ByFill:
+                                                     break;
+                                                 }
+                                             });
+    return result != NeverShown && result != LeftOpen;
+}
+
+void fillSkill(TSkillBox *box, const QString &skill)
+{
+    const QStringList f = skill.split(u':');
+    typeInto(box->SName, f[0]);
+    typeInto(box->Lv, f[1]);
+    clickOn(box->SType->item(0));
+    clickOn(box->DType->item(f[3].toInt()));
+    clickOn(box->SType->item(f[2].toInt()));
+}
+
+bool addSkill(const QString &skill)
+{
+    return runSkillDialog(F_States2->Add_Skill, [&](TSkillBox *box) { fillSkill(box, skill); });
 }

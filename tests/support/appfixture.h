@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/errordisplay.h"
+#include "support/input.h"
 #include "support/scripteddice.h"
 
 #include <QByteArray>
@@ -9,22 +10,8 @@
 
 #include <optional>
 
-class ChoiceBox;
-class QAbstractButton;
-class QLineEdit;
-class SpinField;
-
-// What a user does to a control, through real input events.
-
-// Opens the list of a choice box and clicks entry `index`.
-void pickEntry(ChoiceBox *box, int index);
-// Clicks a check box or radio button on its indicator, where a click always
-// lands whatever the length of its caption.
-void clickOn(QAbstractButton *button);
-// Replaces the text of a field by typing, one key at a time: select all,
-// erase, type.
-void typeInto(QLineEdit *edit, const QString &text);
-void typeInto(SpinField *field, const QString &text);
+class QAction;
+class TSkillBox;
 
 // The whole program as start-up builds it: the five windows created in order,
 // with scripted dice, in a fresh working directory that holds the given
@@ -56,3 +43,16 @@ private:
     ScriptedRandom *m_dice = nullptr;
     QList<ErrorReport> m_errors;
 };
+
+// How the skill dialog is closed after it was filled in.
+enum class Close { Ok, Cancel, Escape, Frame, ByFill };
+
+// Triggers an action that shows the skill dialog; once it is open, fill()
+// works in it and the dialog is closed the given way (ByFill: fill() closes
+// it). Returns whether the dialog opened and closed as asked.
+bool runSkillDialog(QAction *action, const std::function<void(TSkillBox *)> &fill, Close close = Close::Ok);
+// Fills the dialog from "name:level:type:dodge", dodge being the dodge
+// choice, which is made as a Warrior before the type is switched.
+void fillSkill(TSkillBox *box, const QString &skill);
+// Adds a skill through the statistics window's menu command and the dialog.
+bool addSkill(const QString &skill);
