@@ -79,82 +79,82 @@ public:
     [[nodiscard]] RandomSource &random() noexcept { return *m_random; }
 
     // Data of its own.
-    std::array<qint32, CheckTypeCount> SkillForCheck{};
-    std::array<qint32, AbilityCount> AbilityBonus{};
-    QStringList SkillChoices;
+    std::array<qint32, CheckTypeCount> SkillForCheck{}; // ComboBox2 choice per check type; by SetSkillList
+    std::array<qint32, AbilityCount> AbilityBonus{};    // bonus per ability; written by F_States2
+    QStringList SkillChoices;                           // copied into ComboBox2 and ComboBox6 by SetSkillList
 
     // Menu, actions and tool bar.
-    QMenu *Help1 = nullptr;
-    QAction *ViewAbout = nullptr;
-    QAction *About1 = nullptr;
-    QToolBar *ToolBar1 = nullptr;
+    QMenu *Help1 = nullptr;       // "&Help"
+    QAction *ViewAbout = nullptr; // "&About": shows AboutBox
+    QAction *About1 = nullptr;    // the menu entry of ViewAbout
+    QToolBar *ToolBar1 = nullptr; // empty
 
     // Column headers.
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
+    QLabel *Label2 = nullptr; // "使用スキル": skill used
+    QLabel *Label3 = nullptr; // "能力値": ability
+    QLabel *Label4 = nullptr; // "補正合計": modifier total
+    QLabel *Label5 = nullptr; // "一時補正": temporary modifier
 
     // Check row.
-    QLabel *Label1 = nullptr;
-    ChoiceBox *ComboBox1 = nullptr;
-    ChoiceBox *ComboBox2 = nullptr;
-    ChoiceBox *ComboBox3 = nullptr;
-    SpinField *SpinEdit1 = nullptr;
-    SpinField *SpinEdit2 = nullptr;
-    Button *Button1 = nullptr;
-    CheckBox *CheckBox2 = nullptr;
+    QLabel *Label1 = nullptr;       // "判定"
+    ChoiceBox *ComboBox1 = nullptr; // check type
+    ChoiceBox *ComboBox2 = nullptr; // check's skill choice
+    ChoiceBox *ComboBox3 = nullptr; // check's ability
+    SpinField *SpinEdit1 = nullptr; // check's base value: skill level plus ability bonus
+    SpinField *SpinEdit2 = nullptr; // check's temporary modifier
+    Button *Button1 = nullptr;      // "Dice Roll"
+    CheckBox *CheckBox2 = nullptr;  // chain the rating roll after a check that did not fail
 
     // Power row.
-    QLabel *Label6 = nullptr;
-    ChoiceBox *ComboBox4 = nullptr;
-    ChoiceBox *ComboBox6 = nullptr;
-    ChoiceBox *ComboBox5 = nullptr;
-    SpinField *SpinEdit5 = nullptr;
-    SpinField *SpinEdit6 = nullptr;
-    Button *Button2 = nullptr;
-    CheckBox *CheckBox1 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    SpinField *SpinEdit3 = nullptr;
-    SpinField *SpinEdit4 = nullptr;
+    QLabel *Label6 = nullptr;       // "威力"
+    ChoiceBox *ComboBox4 = nullptr; // rating: the labels of the rating table
+    ChoiceBox *ComboBox6 = nullptr; // power's skill choice
+    ChoiceBox *ComboBox5 = nullptr; // power's ability
+    SpinField *SpinEdit5 = nullptr; // power's base modifier
+    SpinField *SpinEdit6 = nullptr; // power's temporary modifier
+    Button *Button2 = nullptr;      // "Rating Roll"; enabled while a rating is chosen
+    CheckBox *CheckBox1 = nullptr;  // criticals on
+    QLabel *Label7 = nullptr;       // "C値基本"
+    QLabel *Label8 = nullptr;       // "C値補正"
+    SpinField *SpinEdit3 = nullptr; // critical value base, 8 to 99
+    SpinField *SpinEdit4 = nullptr; // critical value modifier
 
     // Character rows.
-    QLabel *Label11 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
-    SpinField *SpinEdit7 = nullptr;
-    SpinField *SpinEdit8 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Label13 = nullptr;
-    SpinField *SpinEdit9 = nullptr;
-    SpinField *SpinEdit10 = nullptr;
-    SpinField *SpinEdit11 = nullptr;
-    SpinField *SpinEdit12 = nullptr;
+    QLabel *Label11 = nullptr;       // "現在値": present value
+    QLabel *Label9 = nullptr;        // "HP"
+    QLabel *Label10 = nullptr;       // "MP"
+    SpinField *SpinEdit7 = nullptr;  // present HP; a failed dodge lowers it, Reset restores it
+    SpinField *SpinEdit8 = nullptr;  // present MP
+    QLabel *Label12 = nullptr;       // "物理防護"
+    QLabel *Label13 = nullptr;       // "魔法防護"
+    SpinField *SpinEdit9 = nullptr;  // physical protection
+    SpinField *SpinEdit10 = nullptr; // physical protection's temporary modifier
+    SpinField *SpinEdit11 = nullptr; // magic protection
+    SpinField *SpinEdit12 = nullptr; // magic protection's temporary modifier
 
     // Target group.
-    QGroupBox *GroupBox1 = nullptr;
-    RadioButton *RadioButton1 = nullptr;
-    RadioButton *RadioButton2 = nullptr;
-    SpinField *SpinEdit13 = nullptr;
-    SpinField *SpinEdit14 = nullptr;
-    RadioButton *RadioButton3 = nullptr;
-    ChoiceBox *ComboBox7 = nullptr;
-    RadioButton *RadioButton4 = nullptr;
-    ChoiceBox *ComboBox8 = nullptr;
-    RadioGroup *RadioGroup1 = nullptr;
-    RadioGroup *RadioGroup2 = nullptr;
-    QGroupBox *GroupBox2 = nullptr;
-    RadioButton *RadioButton5 = nullptr;
-    RadioButton *RadioButton6 = nullptr;
-    RadioButton *RadioButton7 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;      // "目標値": the target group
+    RadioButton *RadioButton1 = nullptr; // target mode none
+    RadioButton *RadioButton2 = nullptr; // target mode number
+    SpinField *SpinEdit13 = nullptr;     // opposing modifier (shown in random mode)
+    SpinField *SpinEdit14 = nullptr;     // opposing fixed value, SpinEdit13 + 7 (shown in fixed mode)
+    RadioButton *RadioButton3 = nullptr; // target mode one enemy
+    ChoiceBox *ComboBox7 = nullptr;      // enemy to check against; items kept equal to the row names by Enemy
+    RadioButton *RadioButton4 = nullptr; // target mode all enemies
+    ChoiceBox *ComboBox8 = nullptr;      // "敵のみ"; nothing reads it
+    RadioGroup *RadioGroup1 = nullptr;   // opposition mode, random or fixed; read by Enemy when it adds a row
+    RadioGroup *RadioGroup2 = nullptr;   // disclosure of the dice; nothing reads it
+    QGroupBox *GroupBox2 = nullptr;      // "威力の対象": what a failed dodge costs
+    RadioButton *RadioButton5 = nullptr; // power target none
+    RadioButton *RadioButton6 = nullptr; // power target HP
+    RadioButton *RadioButton7 = nullptr; // power target MP; never enabled
 
     // Log area.
-    LogMemo *Memo1 = nullptr;
-    Button *Button4 = nullptr;
-    CheckBox *CheckBox4 = nullptr;
-    CheckBox *CheckBox5 = nullptr;
-    CheckBox *CheckBox6 = nullptr;
+    LogMemo *Memo1 = nullptr;      // the log: one line per roll
+    Button *Button4 = nullptr;     // "Reset"
+    CheckBox *CheckBox4 = nullptr; // Reset clears the log
+    CheckBox *CheckBox5 = nullptr; // Reset restores HP
+    CheckBox *CheckBox6 = nullptr; // Reset restores MP
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -9,7 +9,7 @@ class SpinField;
 
 // Windows are laid out in pixels, as drawn. A window's size is given as its
 // outer size on the desktop it was drawn for, frame and caption included.
-inline constexpr int FrameWidth = 8; // left and right border together
+inline constexpr int FrameWidth = 8;   // left and right border together
 inline constexpr int FrameHeight = 27; // caption and both borders
 inline constexpr int DrawnFontPixels = 12;
 

@@ -35,25 +35,25 @@ public:
     // The row of a named row control: its name without the column letter.
     [[nodiscard]] static int rowOf(const QObject *sender);
 
-    qint32 RowCount = 0;
+    qint32 RowCount = 0; // rows so far; read by Main
 
     // One list per column, indexed by row.
-    QList<EditField *> Name;
-    QList<SpinField *> HP_pst;
-    QList<SpinField *> HP_max;
-    QList<SpinField *> MP_pst;
-    QList<SpinField *> MP_max;
-    QList<SpinField *> Piece;
-    QList<SpinField *> Initiative;
-    QList<SpinField *> Hit_mod;
-    QList<SpinField *> Hit_fix;
-    QList<SpinField *> Dmg_mod;
-    QList<SpinField *> Ddg_mod;
-    QList<SpinField *> Ddg_fix;
-    QList<SpinField *> Prevent;
+    QList<EditField *> Name;       // name; mirrored into Main's ComboBox7
+    QList<SpinField *> HP_pst;     // present HP
+    QList<SpinField *> HP_max;     // maximum HP; Main's Reset runs its handler
+    QList<SpinField *> MP_pst;     // present MP
+    QList<SpinField *> MP_max;     // maximum MP; Main's Reset runs its handler
+    QList<SpinField *> Piece;      // pieces: each adds 5 HP and 1 MP
+    QList<SpinField *> Initiative; // initiative; read by Main for an initiative check
+    QList<SpinField *> Hit_mod;    // hit modifier; read by Main against a dodge
+    QList<SpinField *> Hit_fix;    // hit fixed value; Main shows it in fixed mode
+    QList<SpinField *> Dmg_mod;    // damage modifier; read by Main after a failed dodge
+    QList<SpinField *> Ddg_mod;    // dodge modifier; read by Main against a hit
+    QList<SpinField *> Ddg_fix;    // dodge fixed value; Main shows it in fixed mode
+    QList<SpinField *> Prevent;    // protection; nothing reads it
 
-    Button *Party_add = nullptr;
-    Button *Party_del = nullptr;
+    Button *Party_add = nullptr; // "+": adds a row
+    Button *Party_del = nullptr; // "-", disabled: rows are never removed
 
     // The headings and rows scroll together inside this area once the window
     // has grown to the bottom of the screen.

@@ -49,60 +49,60 @@ public:
     [[nodiscard]] SkillRow skillRow(int index) const;
     [[nodiscard]] int skillCount() const;
 
-    QLabel *L_Bonus = nullptr;
+    QLabel *L_Bonus = nullptr; // "Bonus"
 
     // Abilities, in ability index order.
-    QLabel *L_Dex = nullptr;
-    QLabel *L_Qck = nullptr;
-    QLabel *L_Mus = nullptr;
-    QLabel *L_Vit = nullptr;
-    QLabel *L_Itl = nullptr;
-    QLabel *L_Wil = nullptr;
+    QLabel *L_Dex = nullptr; // "器"
+    QLabel *L_Qck = nullptr; // "敏"
+    QLabel *L_Mus = nullptr; // "筋"
+    QLabel *L_Vit = nullptr; // "生"
+    QLabel *L_Itl = nullptr; // "知"
+    QLabel *L_Wil = nullptr; // "精"
 
-    SpinField *Dex = nullptr;
-    SpinField *Qck = nullptr;
-    SpinField *Mus = nullptr;
-    SpinField *Vit = nullptr;
-    SpinField *Itl = nullptr;
-    SpinField *Wil = nullptr;
+    SpinField *Dex = nullptr; // dexterity
+    SpinField *Qck = nullptr; // agility
+    SpinField *Mus = nullptr; // strength
+    SpinField *Vit = nullptr; // vitality; Main reruns VitChange after a skill rebuild
+    SpinField *Itl = nullptr; // intelligence
+    SpinField *Wil = nullptr; // spirit; Main reruns WilChange after a skill rebuild
 
-    QFrame *B_b_Dex = nullptr;
-    QFrame *B_b_Qck = nullptr;
-    QFrame *B_b_Mus = nullptr;
-    QFrame *B_b_Vit = nullptr;
-    QFrame *B_b_Itl = nullptr;
-    QFrame *B_b_Wil = nullptr;
+    QFrame *B_b_Dex = nullptr; // frame of the dexterity bonus
+    QFrame *B_b_Qck = nullptr; // frame of the agility bonus
+    QFrame *B_b_Mus = nullptr; // frame of the strength bonus
+    QFrame *B_b_Vit = nullptr; // frame of the vitality bonus
+    QFrame *B_b_Itl = nullptr; // frame of the intelligence bonus
+    QFrame *B_b_Wil = nullptr; // frame of the spirit bonus
 
-    QLabel *L_b_Dex = nullptr;
-    QLabel *L_b_Qck = nullptr;
-    QLabel *L_b_Mus = nullptr;
-    QLabel *L_b_Vit = nullptr;
-    QLabel *L_b_Itl = nullptr;
-    QLabel *L_b_Wil = nullptr;
+    QLabel *L_b_Dex = nullptr; // dexterity bonus
+    QLabel *L_b_Qck = nullptr; // agility bonus
+    QLabel *L_b_Mus = nullptr; // strength bonus
+    QLabel *L_b_Vit = nullptr; // vitality bonus
+    QLabel *L_b_Itl = nullptr; // intelligence bonus
+    QLabel *L_b_Wil = nullptr; // spirit bonus
 
     // Maxima and resistances.
-    QLabel *L_Max = nullptr;
-    QLabel *L_Resist = nullptr;
-    QLabel *L_HP = nullptr;
-    QLabel *L_MP = nullptr;
-    SpinField *HP_max = nullptr;
-    SpinField *MP_max = nullptr;
-    QFrame *B_ResPhy = nullptr;
-    QFrame *B_ResPsi = nullptr;
-    QLabel *ResPhy = nullptr;
-    QLabel *ResPsi = nullptr;
+    QLabel *L_Max = nullptr;     // "Max"
+    QLabel *L_Resist = nullptr;  // "Resist"
+    QLabel *L_HP = nullptr;      // "HP"
+    QLabel *L_MP = nullptr;      // "MP"
+    SpinField *HP_max = nullptr; // maximum HP; read by Main's Reset
+    SpinField *MP_max = nullptr; // maximum MP; read by Main's Reset
+    QFrame *B_ResPhy = nullptr;  // frame of the vitality resistance
+    QFrame *B_ResPsi = nullptr;  // frame of the spirit resistance
+    QLabel *ResPhy = nullptr;    // vitality resistance
+    QLabel *ResPsi = nullptr;    // spirit resistance
 
     // Levels, written only by the skill rebuild.
-    QLabel *L_AdvLv = nullptr;
-    QFrame *B_AdvLv = nullptr;
-    QLabel *AdvLv = nullptr;
-    QLabel *MagLv = nullptr;
+    QLabel *L_AdvLv = nullptr; // "冒険者レベル"
+    QFrame *B_AdvLv = nullptr; // frame of the adventurer level
+    QLabel *AdvLv = nullptr;   // adventurer level; written by Main's SetSkillList, read by its base values
+    QLabel *MagLv = nullptr;   // magic level, never shown; written by Main's SetSkillList
 
-    QTreeWidget *SkillList = nullptr;
-    QMenu *SkillMenu = nullptr;
-    QAction *Edit_Skill = nullptr;
-    QAction *Add_Skill = nullptr;
-    Button *Button1 = nullptr;
+    QTreeWidget *SkillList = nullptr; // the skills, one row each; read by Main
+    QMenu *SkillMenu = nullptr;       // the skill list's pop-up menu
+    QAction *Edit_Skill = nullptr;    // "Edit Skill": the selected row in SkillBox
+    QAction *Add_Skill = nullptr;     // "Add Skill": a new row from SkillBox
+    Button *Button1 = nullptr;        // "OK"; does nothing
 
 private:
     void createControls();

@@ -24,14 +24,14 @@ public:
     void STypeClick(QObject *sender);
     void OKButtonClick(QObject *sender);
 
-    QLabel *L_SName = nullptr;
-    EditField *SName = nullptr;
-    QLabel *L_Exp = nullptr;
-    ChoiceBox *Exp = nullptr;
-    QLabel *L_Lv = nullptr;
-    SpinField *Lv = nullptr;
-    RadioGroup *SType = nullptr;
-    RadioGroup *DType = nullptr;
-    Button *OKButton = nullptr;
-    Button *CancelButton = nullptr;
+    QLabel *L_SName = nullptr;      // "Skill Name"
+    EditField *SName = nullptr;     // the skill's name; loaded and read by F_States2
+    QLabel *L_Exp = nullptr;        // "Exp Type"
+    ChoiceBox *Exp = nullptr;       // disabled; nothing reads it
+    QLabel *L_Lv = nullptr;         // "Level"
+    SpinField *Lv = nullptr;        // the skill's level, 0 to 99; loaded and read by F_States2
+    RadioGroup *SType = nullptr;    // skill type; loaded and read by F_States2
+    RadioGroup *DType = nullptr;    // dodge choice, enabled for a Warrior; loaded and read by F_States2
+    Button *OKButton = nullptr;     // "OK"
+    Button *CancelButton = nullptr; // "Cancel"
 };

@@ -24,15 +24,15 @@ public:
     [[nodiscard]] static QColor linkColor();
     [[nodiscard]] static QColor visitedColor();
 
-    QFrame *Panel1 = nullptr;
-    QLabel *ProgramIcon = nullptr;
-    QLabel *ProductName = nullptr;
-    QLabel *Version = nullptr;
-    QLabel *Copyright = nullptr;
-    LinkLabel *URL_Tool = nullptr;
-    QLabel *Comments = nullptr;
-    LinkLabel *URL_System = nullptr;
-    Button *OKButton = nullptr;
+    QFrame *Panel1 = nullptr;        // the bevelled panel
+    QLabel *ProgramIcon = nullptr;   // the program's icon
+    QLabel *ProductName = nullptr;   // name and edition
+    QLabel *Version = nullptr;       // version
+    QLabel *Copyright = nullptr;     // credit of the program's authors
+    LinkLabel *URL_Tool = nullptr;   // the program's home page
+    QLabel *Comments = nullptr;      // credit of the game system
+    LinkLabel *URL_System = nullptr; // the publisher's site
+    Button *OKButton = nullptr;      // "OK", the default button
 
 protected:
     void showEvent(QShowEvent *event) override;

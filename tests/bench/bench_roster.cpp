@@ -19,7 +19,7 @@ constexpr int Window = 100;
 
 struct Costs
 {
-    qint64 add = 0; // the handler alone
+    qint64 add = 0;        // the handler alone
     qint64 withEvents = 0; // the handler and the events it leaves behind (painting, layout)
 };
 

@@ -266,7 +266,7 @@ void TestSpinField::anErrorInTheHandlerIsShownAndStopsTheChain()
     ErrorDisplay::setSink({});
 
     QCOMPARE(second.text(), QStringLiteral("6")); // what changed before the error stays
-    QVERIFY(!afterWrite); // the rest of the chain did not run
+    QVERIFY(!afterWrite);                         // the rest of the chain did not run
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().text, QStringLiteral("'x' は整数ではありません."));
 }

@@ -26,7 +26,7 @@ struct Column
 {
     const char *name;
     QList<SpinField *> TEnemy::*list; // none for the name column
-    char letter; // 0 for an unnamed column
+    char letter;                      // 0 for an unnamed column
     int left;
     int width;
     int height;
