@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -38,6 +39,13 @@ int clientHeightFor(int outerHeight)
     return outerHeight - FrameHeight;
 }
 
+int outerHeightOnScreen(const QWidget *window, int wanted, int minimum)
+{
+    const QRect available = window->screen()->availableGeometry();
+    const int room = qMin(available.height(), available.bottom() + 1 - window->pos().y());
+    return qMin(wanted, qMax(room, minimum));
+}
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
                   int height)
 {
@@ -51,6 +59,17 @@ QLabel *makeCentredLabel(QWidget *parent, const QString &name, const QString &ca
 {
     auto *label = place(new QLabel(caption, parent), name, left, top, width, height);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QLabel *makeNumberLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                        int height, const QFrame *frame)
+{
+    const int right = left + width;
+    const int roomLeft = frame->x() + frame->frameWidth();
+    auto *label = place(new QLabel(caption, parent), name, roomLeft, top, right - roomLeft, height);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->resize(label->width(), qMax(height, label->sizeHint().height()));
     return label;
 }
 

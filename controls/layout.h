@@ -21,6 +21,9 @@ void installWindowFont();
 // Moves a top-level window and sizes its client area from an outer size.
 void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight);
 [[nodiscard]] int clientHeightFor(int outerHeight);
+// The outer height a window standing where it is may grow to: `wanted`, but
+// no further than the bottom of its screen, and never below `minimum`.
+[[nodiscard]] int outerHeightOnScreen(const QWidget *window, int wanted, int minimum);
 
 template<typename Widget>
 Widget *place(Widget *widget, const QString &name, int left, int top, int width, int height)
@@ -36,6 +39,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
 // A label of fixed size with its caption centred in it.
 QLabel *makeCentredLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
                          int height);
+// A number shown right-aligned inside a box frame. Its right edge stays
+// where it was drawn and it may grow to the left up to the frame's inner
+// edge, so a negative or long number is not cut off.
+QLabel *makeNumberLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                        int height, const QFrame *frame);
 // A lowered box frame.
 QFrame *makeBevel(QWidget *parent, const QString &name, int left, int top, int width, int height);
 // A spin field with its value and limits set before any handler is attached.

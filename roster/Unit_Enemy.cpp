@@ -12,7 +12,6 @@
 #include "shell/forms.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -181,13 +180,10 @@ void TEnemy::fitHeight(int outerHeight)
     // scroll bar gets width of its own so that no column is cut off.
     m_sheet->resize(SheetWidth, clientHeightFor(outerHeight));
 
-    const QRect available = screen()->availableGeometry();
-    const int room = qMin(available.height(), available.bottom() + 1 - pos().y());
-    const int outer = qMin(outerHeight, qMax(room, enemyWindowOuterHeight(0)));
-    int clientWidth = SheetWidth;
-    if (outer < outerHeight)
-        clientWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll->verticalScrollBar());
-    resize(clientWidth, clientHeightFor(outer));
+    const int outer = outerHeightOnScreen(this, outerHeight, enemyWindowOuterHeight(0));
+    const bool scrolls = outer < outerHeight;
+    const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll->verticalScrollBar());
+    resize(scrolls ? SheetWidth + scrollBarWidth : SheetWidth, clientHeightFor(outer));
 }
 
 void TEnemy::followFocus(QWidget *focused)

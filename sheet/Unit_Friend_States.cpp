@@ -25,20 +25,6 @@ namespace {
 
 constexpr int DefaultAbility = 14;
 
-// A number shown right-aligned inside a box frame. Its right edge stays
-// where it was drawn and it may grow to the left up to the frame's inner
-// edge, so a negative or long number is not cut off.
-QLabel *makeNumberLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
-                        int height, const QFrame *frame)
-{
-    const int right = left + width;
-    const int roomLeft = frame->x() + frame->frameWidth();
-    auto *label = place(new QLabel(caption, parent), name, roomLeft, top, right - roomLeft, height);
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->resize(label->width(), qMax(height, label->sizeHint().height()));
-    return label;
-}
-
 } // namespace
 
 TF_States2::TF_States2(QWidget *parent)
