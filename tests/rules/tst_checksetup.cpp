@@ -23,7 +23,6 @@ private Q_SLOTS:
     void initiativeTargetsTheFastestEnemy();
     void enablingRules_data();
     void enablingRules();
-    void scrollBarFromTheNinthRow();
 };
 
 void TestCheckSetup::presetsByCheckType_data()
@@ -161,13 +160,6 @@ void TestCheckSetup::enablingRules()
 
     const EnabledControls e = enabledControls({chain, checkType, mode, ratingRoll, targetChosen});
     QCOMPARE((QList<bool>{e.powerTarget, e.opposingValue, e.targetList, e.sideList, e.diceRoll}), enabled);
-}
-
-void TestCheckSetup::scrollBarFromTheNinthRow()
-{
-    QVERIFY(!logNeedsScrollBar(0));
-    QVERIFY(!logNeedsScrollBar(8));
-    QVERIFY(logNeedsScrollBar(9));
 }
 
 QTEST_GUILESS_MAIN(TestCheckSetup)
