@@ -23,7 +23,8 @@ void pickEntry(ChoiceBox *box, int index)
     QComboBox *combo = box->comboBox();
     combo->showPopup();
     QAbstractItemView *view = combo->view();
-    const QRect rect = view->visualRect(view->model()->index(index, 0));
+    // An entry wider than the list is cut at its edge; click what shows.
+    const QRect rect = view->visualRect(view->model()->index(index, 0)).intersected(view->viewport()->rect());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     if (view->isVisible())
         combo->hidePopup();
@@ -54,13 +55,20 @@ QByteArray AppFixture::sampleTable()
 }
 
 AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
-    : m_previousDir(QDir::currentPath())
-{
-    if (ratingTable) {
-        QFile file(m_dir.filePath(QStringLiteral("RatingTable.txt")));
+    : AppFixture([&](const QDir &folder) {
+        if (!ratingTable)
+            return;
+        QFile file(folder.filePath(QStringLiteral("RatingTable.txt")));
         if (file.open(QIODevice::WriteOnly))
             file.write(*ratingTable);
-    }
+    })
+{
+}
+
+AppFixture::AppFixture(const FolderSetup &prepare)
+    : m_previousDir(QDir::currentPath())
+{
+    prepare(QDir(m_dir.path()));
     QDir::setCurrent(m_dir.path());
     installWindowFont();
     ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });

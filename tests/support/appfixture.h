@@ -4,9 +4,11 @@
 #include "support/scripteddice.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 class ChoiceBox;
@@ -37,6 +39,10 @@ public:
     static QByteArray sampleTable();
 
     explicit AppFixture(const std::optional<QByteArray> &ratingTable = sampleTable());
+    // The same in a working directory that `prepare` fills first, for tables
+    // that are not plain files (a pipe, a link, a folder).
+    using FolderSetup = std::function<void(const QDir &folder)>;
+    explicit AppFixture(const FolderSetup &prepare);
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
     AppFixture &operator=(const AppFixture &) = delete;
