@@ -2,13 +2,12 @@
 
 #include "controls/errordisplay.h"
 #include "support/scripteddice.h"
+#include "support/tablefiles.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QList>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <optional>
 
 class ChoiceBox;
@@ -41,7 +40,6 @@ public:
     explicit AppFixture(const std::optional<QByteArray> &ratingTable = sampleTable());
     // The same in a working directory that `prepare` fills first, for tables
     // that are not plain files (a pipe, a link, a folder).
-    using FolderSetup = std::function<void(const QDir &folder)>;
     explicit AppFixture(const FolderSetup &prepare);
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
