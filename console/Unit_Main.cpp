@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QToolBar>
 
 namespace {
@@ -230,8 +231,12 @@ void TMain::FormCreate()
     ComboBox1->setItemIndex(0);
 
     m_ratingTable.load(RatingTableFile);
+    // One fill for all labels, also for those before a line that fails:
+    // adding 30,000 entries one by one would resynchronise the box each time.
+    QStringList labels;
+    const auto fill = qScopeGuard([&] { ComboBox4->setItems(labels); });
     for (qsizetype i = 0; i < m_ratingTable.count(); ++i)
-        ComboBox4->addItem(m_ratingTable.label(i));
+        labels.append(m_ratingTable.label(i));
 
     SkillChoices.clear();
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
 
 ChoiceBox::ChoiceBox(QWidget *parent)
@@ -15,6 +16,10 @@ ChoiceBox::ChoiceBox(QWidget *parent)
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setCompleter(nullptr);
     m_combo->setMaxVisibleItems(8);
+    // Every entry is one line in one font; without this the list measures
+    // each of thousands of entries whenever it opens.
+    if (auto *list = qobject_cast<QListView *>(m_combo->view()))
+        list->setUniformItemSizes(true);
     // The narrowest boxes were drawn to just hold "Select"; the edit's own
     // inner margin would push its last letter under the arrow.
     m_combo->lineEdit()->setTextMargins(-1, 0, 0, 0);

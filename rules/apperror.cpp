@@ -1,5 +1,7 @@
 #include "rules/apperror.h"
 
+#include "rules/displaytext.h"
+
 AppError::AppError(QString message)
     : m_message(std::move(message))
     , m_utf8(m_message.toUtf8())
@@ -13,7 +15,7 @@ AppError AppError::fileOpen(const QString &name)
 
 AppError AppError::notInteger(const QString &text)
 {
-    return AppError(QStringLiteral("'%1' は整数ではありません").arg(text));
+    return AppError(QStringLiteral("'%1' は整数ではありません").arg(shortenForDisplay(text)));
 }
 
 AppError AppError::listIndex(qint64 index)

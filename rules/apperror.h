@@ -17,7 +17,7 @@ public:
 
     // A file that cannot be opened; name as it was asked for.
     [[nodiscard]] static AppError fileOpen(const QString &name);
-    // A text that is not an integer.
+    // A text that is not an integer, shortened as the windows show texts.
     [[nodiscard]] static AppError notInteger(const QString &text);
     // A list entry that does not exist.
     [[nodiscard]] static AppError listIndex(qint64 index);

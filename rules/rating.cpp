@@ -6,8 +6,6 @@
 #include "rules/inttext.h"
 #include "rules/textlist.h"
 
-#include <QStringDecoder>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -35,7 +33,7 @@ QString RatingTable::label(qsizetype index) const
     const QList<QByteArray> fields = fieldsOf(m_lines, index);
     if (fields.isEmpty())
         throw AppError::listIndex(0);
-    return decodeLabel(fields.first());
+    return shortenForDisplay(decodeLabel(fields.first()));
 }
 
 qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
@@ -54,23 +52,6 @@ qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
         sum = wrapAdd(sum, strToInt(decodeLabel(fields.at(field))));
     }
     return sum;
-}
-
-QString decodeLabel(QByteArrayView bytes)
-{
-    // Tables written on a Japanese Windows are Shift-JIS; ones edited here are
-    // usually UTF-8. Shift-JIS text is almost never valid UTF-8, so trying
-    // UTF-8 first tells them apart.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder shiftJis("Shift_JIS", QStringDecoder::Flag::Stateless);
-    // Qt built without ICU knows no Shift-JIS; showing the bytes one by one
-    // still keeps the table usable.
-    if (!shiftJis.isValid())
-        return QString::fromLatin1(bytes);
-    return shiftJis(bytes);
 }
 
 qint32 criticalValue(qint32 base, qint32 modifier)

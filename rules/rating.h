@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/displaytext.h"
 #include "rules/random.h"
 
 #include <QByteArray>
@@ -20,8 +21,8 @@ public:
     [[nodiscard]] const QList<QByteArray> &lines() const noexcept { return m_lines; }
     [[nodiscard]] qsizetype count() const noexcept { return m_lines.size(); }
 
-    // Field 0 of line `index`, decoded for display. A line without any field
-    // raises the list index error for 0.
+    // Field 0 of line `index`, decoded and shortened for display. A line
+    // without any field raises the list index error for 0.
     [[nodiscard]] QString label(qsizetype index) const;
 
     // The sum of the table values of every result of the chain; a result of
@@ -32,10 +33,6 @@ public:
 private:
     QList<QByteArray> m_lines;
 };
-
-// Labels are bytes: valid UTF-8 is shown as UTF-8, anything else is taken
-// as Shift-JIS.
-[[nodiscard]] QString decodeLabel(QByteArrayView bytes);
 
 // The smallest critical value a rating roll uses.
 inline constexpr qint32 MinimumCriticalValue = 8;

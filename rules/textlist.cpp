@@ -1,8 +1,7 @@
 #include "rules/textlist.h"
 
 #include "rules/apperror.h"
-
-#include <QFile>
+#include "rules/filereading.h"
 
 namespace {
 
@@ -114,12 +113,8 @@ QList<QByteArray> splitLines(QByteArrayView bytes)
 
 QList<QByteArray> loadTextFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readRegularFile(fileName);
+    if (!bytes)
         throw AppError::fileOpen(fileName);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError::fileOpen(fileName);
-    file.close();
-    return splitLines(bytes);
+    return splitLines(*bytes);
 }

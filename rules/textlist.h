@@ -32,5 +32,6 @@
 [[nodiscard]] QList<QByteArray> splitLines(QByteArrayView bytes);
 
 // Reads a whole file by name into lines as above, raising the open error
-// with the name as given when it cannot be read.
+// with the name as given when it cannot be read, is no regular file or
+// holds more than MaxTextFileBytes.
 [[nodiscard]] QList<QByteArray> loadTextFile(const QString &fileName);

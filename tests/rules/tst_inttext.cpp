@@ -82,6 +82,8 @@ void TestIntText::strToIntRaisesWithText_data()
     QTest::newRow("word") << "Blade" << QStringLiteral("'Blade' は整数ではありません");
     QTest::newRow("empty") << "" << QStringLiteral("'' は整数ではありません");
     QTest::newRow("trailing blank kept") << "5 " << QStringLiteral("'5 ' は整数ではありません");
+    QTest::newRow("long text is cut") << QString(5000, u'9') + u'x'
+                                      << u'\'' + QString(100, u'9') + QStringLiteral("…' は整数ではありません");
 }
 
 void TestIntText::strToIntRaisesWithText()

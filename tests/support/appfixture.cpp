@@ -23,13 +23,20 @@ QByteArray AppFixture::sampleTable()
 }
 
 AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
-    : m_previousDir(QDir::currentPath())
-{
-    if (ratingTable) {
-        QFile file(m_dir.filePath(QStringLiteral("RatingTable.txt")));
+    : AppFixture([&](const QDir &folder) {
+        if (!ratingTable)
+            return;
+        QFile file(folder.filePath(QStringLiteral("RatingTable.txt")));
         if (file.open(QIODevice::WriteOnly))
             file.write(*ratingTable);
-    }
+    })
+{
+}
+
+AppFixture::AppFixture(const FolderSetup &prepare)
+    : m_previousDir(QDir::currentPath())
+{
+    prepare(QDir(m_dir.path()));
     QDir::setCurrent(m_dir.path());
     installWindowFont();
     ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });

@@ -3,6 +3,7 @@
 #include "controls/errordisplay.h"
 #include "support/input.h"
 #include "support/scripteddice.h"
+#include "support/tablefiles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,6 +25,9 @@ public:
     static QByteArray sampleTable();
 
     explicit AppFixture(const std::optional<QByteArray> &ratingTable = sampleTable());
+    // The same in a working directory that `prepare` fills first, for tables
+    // that are not plain files (a pipe, a link, a folder).
+    explicit AppFixture(const FolderSetup &prepare);
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
     AppFixture &operator=(const AppFixture &) = delete;

@@ -1,0 +1,132 @@
+#include "rules/displaytext.h"
+
+#include <QStringDecoder>
+
+#include <vector>
+
+namespace {
+
+constexpr char16_t Replacement = 0xFFFD;
+
+bool isLeadByte(quint8 b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool isTrailByte(quint8 b)
+{
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+bool isHalfWidthKatakana(quint8 b)
+{
+    return b >= 0xA1 && b <= 0xDF;
+}
+
+// Decodes every two-byte character of a Shift-JIS text, given as the
+// concatenated pairs, into one UTF-16 unit each, or into U+FFFD for a pair
+// that the code page does not assign. Without a Shift-JIS decoder (Qt built
+// without ICU) every pair is unassigned.
+std::vector<char16_t> decodePairs(const QByteArray &pairs)
+{
+    std::vector<char16_t> units(pairs.size() / 2, Replacement);
+    QStringDecoder decoder("Shift_JIS", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return units;
+    // One call for all pairs is fast; it lines up with the pairs exactly when
+    // every pair gave one unit, which holds for the code page as shipped.
+    const QString all = decoder(pairs);
+    const bool aligned = all.size() == qsizetype(units.size());
+    const auto decodeOne = [&](size_t i) {
+        const QString one = decoder(QByteArrayView(pairs).sliced(qsizetype(2 * i), 2));
+        return one.size() == 1 ? one.front() : QChar(Replacement);
+    };
+    for (size_t i = 0; i < units.size(); ++i) {
+        const QChar unit = aligned ? all.at(qsizetype(i)) : decodeOne(i);
+        // The decoder substitutes U+001A or U+FFFD for what it cannot map;
+        // no pair stands for a control character.
+        if (unit.category() != QChar::Other_Control)
+            units[i] = unit.unicode();
+    }
+    return units;
+}
+
+// Shift-JIS as Windows writes it: bytes 0x00-0x7F are ASCII, 0xA1-0xDF
+// half-width katakana, and a lead byte with a trail byte one character. A
+// lead byte without a trail byte is undecodable on its own, and the byte
+// after it is read afresh, so that a blank or comma behind it stays one.
+QString decodeShiftJis(QByteArrayView bytes)
+{
+    enum class Kind { Single, Pair, Undecodable };
+    QByteArray pairs;
+    std::vector<Kind> kinds;
+    kinds.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = quint8(bytes[i]);
+        if (b < 0x80 || isHalfWidthKatakana(b)) {
+            kinds.push_back(Kind::Single);
+        } else if (isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(quint8(bytes[i + 1]))) {
+            kinds.push_back(Kind::Pair);
+            pairs.append(bytes.sliced(i, 2));
+            ++i;
+        } else {
+            kinds.push_back(Kind::Undecodable);
+        }
+    }
+
+    const std::vector<char16_t> pairUnits = decodePairs(pairs);
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype i = 0;
+    size_t pair = 0;
+    for (const Kind kind : kinds) {
+        const auto b = quint8(bytes[i]);
+        switch (kind) {
+        case Kind::Single:
+            // The code page's own table swaps a few control codes (0x1A, 0x1C,
+            // 0x7F); a byte below 0x80 is shown as the character it is.
+            text.append(QChar(b < 0x80 ? char16_t(b) : char16_t(0xFF61 + (b - 0xA1))));
+            ++i;
+            break;
+        case Kind::Pair:
+            if (pairUnits[pair] == Replacement)
+                text.append(QString(2, QChar(Replacement)));
+            else
+                text.append(QChar(pairUnits[pair]));
+            ++pair;
+            i += 2;
+            break;
+        case Kind::Undecodable:
+            text.append(QChar(Replacement));
+            ++i;
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+QString decodeLabel(QByteArrayView bytes)
+{
+    // Tables written on a Japanese Windows are Shift-JIS; ones edited here are
+    // usually UTF-8. Shift-JIS text is almost never valid UTF-8, so trying
+    // UTF-8 first tells them apart.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeShiftJis(bytes);
+}
+
+QString shortenForDisplay(const QString &text)
+{
+    qsizetype end = 0;
+    for (qsizetype n = 0; n < MaxDisplayCharacters && end < text.size(); ++n) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    if (end >= text.size())
+        return text;
+    return text.first(end) + u'…';
+}

@@ -1,0 +1,49 @@
+#include "console/Unit_Main.h"
+#include "controls/buttons.h"
+#include "controls/choicebox.h"
+#include "roster/Unit_Enemy.h"
+#include "rules/filereading.h"
+#include "sheet/Unit_Friend_States.h"
+#include "shell/forms.h"
+#include "support/appfixture.h"
+#include "support/tablefiles.h"
+
+#include <QtTest>
+
+// Start-up with a RatingTable.txt that is no table the program should read:
+// the windows still all appear, with the open error, and nothing waits on
+// the file or reads it without end.
+class TestTableFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusedTablesStillShowAllWindows_data() { addRefusedTableRows(); }
+    void refusedTablesStillShowAllWindows();
+    void tableAtTheBoundLoads();
+};
+
+void TestTableFile::refusedTablesStillShowAllWindows()
+{
+    QFETCH(FolderSetup, prepare);
+    AppFixture app(prepare);
+    QCOMPARE(app.errorTexts(), QStringList{QStringLiteral("ファイル RatingTable.txt は開けません.")});
+    QVERIFY(Main->isVisible());
+    QVERIFY(F_States2->isVisible());
+    QVERIFY(Enemy->isVisible());
+    QCOMPARE(Enemy->RowCount, 1);
+    QCOMPARE(Main->ComboBox4->count(), 0);
+    QVERIFY(!Main->Button2->isEnabled());
+}
+
+void TestTableFile::tableAtTheBoundLoads()
+{
+    AppFixture app(tableOfSize(MaxTextFileBytes));
+    QVERIFY(app.errors().isEmpty());
+    // 1 MiB of 29-byte rows.
+    QCOMPARE(Main->ComboBox4->count(), 36157);
+    QCOMPARE(Main->ComboBox4->items().last(), QStringLiteral("Blade"));
+}
+
+QTEST_MAIN(TestTableFile)
+#include "tst_tablefile.moc"

@@ -1,0 +1,43 @@
+#include "support/tablefiles.h"
+
+#include "rules/filereading.h"
+
+#include <QFile>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+const QString tableName = QStringLiteral("RatingTable.txt");
+
+} // namespace
+
+FolderSetup tableOfSize(qint64 size)
+{
+    return [size](const QDir &folder) {
+        const QByteArray row = "Blade,1,2,4,5,6,7,8,10,11,13\n";
+        // The first label is lengthened to fill the size exactly.
+        const QByteArray table = QByteArray(size % row.size(), 'x') + row.repeated(int(size / row.size()));
+        QFile file(folder.filePath(tableName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(table), size);
+    };
+}
+
+void addRefusedTableRows()
+{
+    QTest::addColumn<FolderSetup>("prepare");
+    QTest::newRow("folder") << FolderSetup([](const QDir &folder) { QVERIFY(folder.mkdir(tableName)); });
+    QTest::newRow("1 MiB + 1") << tableOfSize(MaxTextFileBytes + 1);
+    QTest::newRow("2 MiB") << tableOfSize(2 * MaxTextFileBytes);
+#ifdef Q_OS_UNIX
+    QTest::newRow("named pipe") << FolderSetup([](const QDir &folder) {
+        QVERIFY(::mkfifo(QFile::encodeName(folder.filePath(tableName)).constData(), 0600) == 0);
+    });
+    QTest::newRow("link to /dev/zero") << FolderSetup(
+        [](const QDir &folder) { QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(tableName))); });
+#endif
+}
