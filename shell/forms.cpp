@@ -6,6 +6,7 @@
 #include "sheet/Unit_Friend_States.h"
 #include "sheet/Unit_Skill.h"
 #include "shell/Unit_About.h"
+#include "shell/tablesearch.h"
 
 TMain *Main = nullptr;
 TAboutBox *AboutBox = nullptr;
@@ -19,6 +20,7 @@ void createForms(std::unique_ptr<RandomSource> random)
     // the handler may use it; an error in a creation handler skips the rest
     // of that handler and start-up goes on.
     Main = new TMain(std::move(random));
+    Main->setRatingTableFile(ratingTableFile(std::nullopt));
     guarded([] { Main->FormCreate(); });
 
     AboutBox = new TAboutBox;

@@ -36,7 +36,12 @@ AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
 AppFixture::AppFixture(const FolderSetup &prepare)
     : m_previousDir(QDir::currentPath())
 {
-    prepare(QDir(m_dir.path()));
+    const QDir dir(m_dir.path());
+    dir.mkpath(QStringLiteral("user-data"));
+    dir.mkpath(QStringLiteral("system-data"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("user-data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("system-data"))));
+    prepare(dir);
     QDir::setCurrent(m_dir.path());
     installWindowFont();
     ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });
