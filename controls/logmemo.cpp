@@ -24,6 +24,7 @@ void LogMemo::appendLine(const QString &line)
     m_fromCode = true;
     appendPlainText(line);
     m_fromCode = false;
+    Q_EMIT lineAppended(line);
     changed();
 }
 

@@ -25,6 +25,10 @@ public:
 
     void setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
+Q_SIGNALS:
+    // A line appended by appendLine(), not text the user typed.
+    void lineAppended(const QString &line);
+
 private:
     void changed();
 

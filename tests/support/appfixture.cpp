@@ -34,6 +34,11 @@ AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
 }
 
 AppFixture::AppFixture(const FolderSetup &prepare)
+    : AppFixture(prepare, StartOptions())
+{
+}
+
+AppFixture::AppFixture(const FolderSetup &prepare, const StartOptions &options)
     : m_previousDir(QDir::currentPath())
 {
     const QDir dir(m_dir.path());
@@ -48,8 +53,7 @@ AppFixture::AppFixture(const FolderSetup &prepare)
 
     auto dice = std::make_unique<ScriptedRandom>();
     m_dice = dice.get();
-    createForms(std::move(dice));
-    Main->show();
+    startForms(std::move(dice), options);
 }
 
 AppFixture::~AppFixture()

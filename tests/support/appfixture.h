@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/errordisplay.h"
+#include "shell/commandline.h"
 #include "support/input.h"
 #include "support/scripteddice.h"
 #include "support/tablefiles.h"
@@ -30,6 +31,8 @@ public:
     // The same in a working directory that `prepare` fills first, for tables
     // that are not plain files (a pipe, a link, a folder).
     explicit AppFixture(const FolderSetup &prepare);
+    // The same, started as with these command-line options.
+    AppFixture(const FolderSetup &prepare, const StartOptions &options);
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
     AppFixture &operator=(const AppFixture &) = delete;
