@@ -6,6 +6,7 @@
 #include "support/appfixture.h"
 #include "support/files.h"
 
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,6 +104,12 @@ void TestStartOptions::logFileHoldsTheLinesTheLogShows()
     const QStringList shown = Main->Memo1->lines();
     QCOMPARE(shown.size(), 2);
     QCOMPARE(fileContents(logPath), "last week\n" + asLines(shown));
+
+    // Saving the log gives the same lines.
+    const QString savedPath = dir.filePath(QStringLiteral("saved.txt"));
+    Main->Memo1->setSaveFileChooser([&](QWidget *) { return savedPath; });
+    QVERIFY(clickMenuEntry(openContextMenu(Main->Memo1->viewport()), QStringLiteral("ログを保存...")));
+    QCOMPARE(fileContents(savedPath), asLines(shown));
 
     // What the user types stays out of the file, and Reset clears only the
     // window.
