@@ -24,7 +24,6 @@
 
 namespace {
 
-const QString RatingTableFile = QStringLiteral("RatingTable.txt");
 constexpr int DrawnMenuHeight = 19;
 
 QStringList abilityItems()
@@ -230,7 +229,7 @@ void TMain::FormCreate()
         ComboBox1->addItem(name);
     ComboBox1->setItemIndex(0);
 
-    m_ratingTable.load(RatingTableFile);
+    m_ratingTable.load(m_ratingTableFile);
     // One fill for all labels, also for those before a line that fails:
     // adding 30,000 entries one by one would resynchronise the box each time.
     QStringList labels;

@@ -43,6 +43,10 @@ public:
     explicit TMain(std::unique_ptr<RandomSource> random, QWidget *parent = nullptr);
     ~TMain() override;
 
+    // The file FormCreate reads the rating table from, RatingTable.txt in the
+    // working folder unless set before.
+    void setRatingTableFile(const QString &fileName) { m_ratingTableFile = fileName; }
+
     // Creation and closing.
     void FormCreate();
     void FormClose();
@@ -171,4 +175,5 @@ private:
 
     std::unique_ptr<RandomSource> m_random;
     RatingTable m_ratingTable;
+    QString m_ratingTableFile = QStringLiteral("RatingTable.txt");
 };

@@ -2,10 +2,15 @@
 
 #include "console/Unit_Main.h"
 #include "controls/errordisplay.h"
+#include "controls/logmemo.h"
 #include "roster/Unit_Enemy.h"
 #include "sheet/Unit_Friend_States.h"
 #include "sheet/Unit_Skill.h"
 #include "shell/Unit_About.h"
+#include "shell/logfile.h"
+#include "shell/tablesearch.h"
+
+#include <memory>
 
 TMain *Main = nullptr;
 TAboutBox *AboutBox = nullptr;
@@ -15,10 +20,16 @@ TEnemy *Enemy = nullptr;
 
 void createForms(std::unique_ptr<RandomSource> random)
 {
+    createForms(std::move(random), StartOptions());
+}
+
+void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options)
+{
     // Each reference is set before its window's creation handler runs, so
     // the handler may use it; an error in a creation handler skips the rest
     // of that handler and start-up goes on.
     Main = new TMain(std::move(random));
+    Main->setRatingTableFile(ratingTableFile(options.tableFile));
     guarded([] { Main->FormCreate(); });
 
     AboutBox = new TAboutBox;
@@ -32,6 +43,24 @@ void createForms(std::unique_ptr<RandomSource> random)
     Enemy = new TEnemy;
     guarded([] { Enemy->FormCreate(); });
     Enemy->show();
+}
+
+void keepLogIn(const QString &fileName)
+{
+    auto file = std::make_shared<LogFile>(fileName);
+    // The connection holds the file: it is closed when the log goes. A line
+    // that fails to reach the file is reported without ending the command
+    // that wrote it.
+    QObject::connect(Main->Memo1, &LogMemo::lineAppended, Main->Memo1,
+                     [file](const QString &line) { guarded([&] { file->append(line); }); });
+}
+
+void startForms(std::unique_ptr<RandomSource> random, const StartOptions &options)
+{
+    createForms(std::move(random), options);
+    Main->show();
+    if (options.logFile)
+        guarded([&] { keepLogIn(*options.logFile); });
 }
 
 void destroyForms()

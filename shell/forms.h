@@ -4,6 +4,7 @@
 // reached from each other through one global reference per window.
 
 #include "rules/random.h"
+#include "shell/commandline.h"
 
 #include <memory>
 
@@ -23,5 +24,15 @@ extern TEnemy *Enemy;
 // shows the statistics and enemy windows as they are created. The main
 // window is left for the caller to show.
 void createForms(std::unique_ptr<RandomSource> random);
+// The same with what the command line asked for: the main window reads the
+// rating table from the given file or from the one found (tablesearch.h).
+void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options);
+// From now on copies every line appended to the log into the file. Raises
+// the open error when it cannot be opened.
+void keepLogIn(const QString &fileName);
+// Start-up as the program runs it: the windows are created, the main window
+// is shown, and then the log file is opened, so that its error appears over
+// the windows and the program goes on without it.
+void startForms(std::unique_ptr<RandomSource> random, const StartOptions &options);
 // Destroys the windows and clears the references.
 void destroyForms();

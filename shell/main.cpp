@@ -1,5 +1,6 @@
 #include "console/Unit_Main.h"
 #include "controls/layout.h"
+#include "shell/commandline.h"
 #include "shell/forms.h"
 
 #include <QApplication>
@@ -7,15 +8,23 @@
 
 int main(int argc, char *argv[])
 {
+    // QApplication needs a display; help and version must not.
+    const CommandLine early = parseHelpOrVersion(rawArguments(argc, argv));
+    if (early.exitStatus)
+        return printCommandLineOutput(early);
+
     QApplication app(argc, argv);
+    const CommandLine commandLine = parseCommandLine(QApplication::arguments());
+    if (commandLine.exitStatus)
+        return printCommandLineOutput(commandLine);
+
     // Closing the main window ends the program even while the statistics or
     // enemy window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.png")));
     installWindowFont();
 
-    createForms(std::make_unique<ClockRandom>());
-    Main->show();
+    startForms(std::make_unique<ClockRandom>(), commandLine.options);
     const int status = QApplication::exec();
     destroyForms();
     return status;

@@ -34,17 +34,26 @@ AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
 }
 
 AppFixture::AppFixture(const FolderSetup &prepare)
+    : AppFixture(prepare, StartOptions())
+{
+}
+
+AppFixture::AppFixture(const FolderSetup &prepare, const StartOptions &options)
     : m_previousDir(QDir::currentPath())
 {
-    prepare(QDir(m_dir.path()));
+    const QDir dir(m_dir.path());
+    dir.mkpath(QStringLiteral("user-data"));
+    dir.mkpath(QStringLiteral("system-data"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("user-data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("system-data"))));
+    prepare(dir);
     QDir::setCurrent(m_dir.path());
     installWindowFont();
     ErrorDisplay::setSink([this](const ErrorReport &report) { m_errors.append(report); });
 
     auto dice = std::make_unique<ScriptedRandom>();
     m_dice = dice.get();
-    createForms(std::move(dice));
-    Main->show();
+    startForms(std::move(dice), options);
 }
 
 AppFixture::~AppFixture()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/errordisplay.h"
+#include "shell/commandline.h"
 #include "support/input.h"
 #include "support/scripteddice.h"
 #include "support/tablefiles.h"
@@ -17,7 +18,9 @@ class TSkillBox;
 // The whole program as start-up builds it: the five windows created in order,
 // with scripted dice, in a fresh working directory that holds the given
 // RatingTable.txt (none for std::nullopt). Errors are recorded instead of
-// being shown in a modal box.
+// being shown in a modal box. The user's and the system's data folders are
+// the empty folders "user-data" and "system-data" in the working directory,
+// so that a table installed on this machine is never found.
 class AppFixture
 {
 public:
@@ -28,6 +31,8 @@ public:
     // The same in a working directory that `prepare` fills first, for tables
     // that are not plain files (a pipe, a link, a folder).
     explicit AppFixture(const FolderSetup &prepare);
+    // The same, started as with these command-line options.
+    AppFixture(const FolderSetup &prepare, const StartOptions &options);
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
     AppFixture &operator=(const AppFixture &) = delete;

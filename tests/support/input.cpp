@@ -8,8 +8,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -44,6 +46,25 @@ void typeInto(QLineEdit *edit, const QString &text)
 void typeInto(SpinField *field, const QString &text)
 {
     typeInto(field->editor(), text);
+}
+
+QMenu *openContextMenu(QWidget *widget)
+{
+    const QPoint pos(widget->width() / 2, widget->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+    QApplication::sendEvent(widget, &event);
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+bool clickMenuEntry(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
+    }
+    return false;
 }
 
 QWidget *focusedControl()

@@ -8,6 +8,7 @@ class ChoiceBox;
 class QAbstractButton;
 class QDialog;
 class QLineEdit;
+class QMenu;
 class QString;
 class QWidget;
 class SpinField;
@@ -25,6 +26,12 @@ void clickOn(QAbstractButton *button);
 // empty text is typed as one Backspace.
 void typeInto(QLineEdit *edit, const QString &text);
 void typeInto(SpinField *field, const QString &text);
+
+// Right-clicks a widget (a text field's viewport, for one) and returns the
+// menu that pops up, or nullptr.
+QMenu *openContextMenu(QWidget *widget);
+// Clicks the entry of a menu that reads `text`; false when it has none.
+bool clickMenuEntry(QMenu *menu, const QString &text);
 
 // The control that holds the keyboard focus: the spin field, choice box or
 // radio group around the part inside it that Qt focuses.

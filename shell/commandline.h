@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of the program at start.
+struct StartOptions
+{
+    // Read the rating table from this file, with no search.
+    std::optional<QString> tableFile;
+    // Append every line written into the log to this file.
+    std::optional<QString> logFile;
+};
+
+// The command line read: either start with the options, or print the output
+// and end with the status, opening no window.
+struct CommandLine
+{
+    StartOptions options;
+    std::optional<int> exitStatus;
+    QString output;
+    bool toStandardError = false;
+};
+
+// Before QApplication exists, which needs a display: only --help and
+// --version are answered here, so that both work on a bare terminal.
+// Everything else, Qt's own options among it, is left for the full parse.
+[[nodiscard]] CommandLine parseHelpOrVersion(const QStringList &arguments);
+
+// After QApplication has taken its own options (-platform, -style, ...) out.
+// An unknown option, a missing value or a stray argument ends the program
+// with the usage on standard error and status 2.
+[[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
+
+// What --help prints.
+[[nodiscard]] QString helpText();
+
+// Prints the output where it belongs; returns the exit status.
+int printCommandLineOutput(const CommandLine &commandLine);
+
+// The arguments as main() receives them, before QApplication can read them.
+[[nodiscard]] QStringList rawArguments(int argc, const char *const *argv);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The rating table's bare name, resolved against the working folder.
+inline const QString RatingTableName = QStringLiteral("RatingTable.txt");
+// Where an installed table sits below a data folder.
+inline const QString InstalledRatingTable = QStringLiteral("corvane/RatingTable.txt");
+
+// Which file the rating table is read from. A name given on the command line
+// is taken as it is. Otherwise the working folder comes first, as it always
+// has; only when it holds no entry of that name at all are the data folders
+// searched in the order given, and the first entry found wins. With none
+// anywhere the bare name stands, so its open error reads as it always did.
+[[nodiscard]] QString ratingTableFile(const std::optional<QString> &given, const QStringList &dataFolders);
+
+// The same, searching the user's and then the system's data folders
+// ($XDG_DATA_HOME, then $XDG_DATA_DIRS on Linux).
+[[nodiscard]] QString ratingTableFile(const std::optional<QString> &given);

@@ -1,0 +1,79 @@
+#include "shell/tablesearch.h"
+
+#include "support/files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+// Which file the rating table is read from.
+class TestTableSearch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void searchOrder_data();
+    void searchOrder();
+};
+
+void TestTableSearch::searchOrder_data()
+{
+    // Entries "kind:path" (a file, a folder, or a link to nothing) below a
+    // root holding the working folder "work" and the data folders "home",
+    // "first" and "second", in that order.
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<std::optional<QString>>("given");
+    // The path below the root that is read, or the bare name.
+    QTest::addColumn<QString>("read");
+
+    const std::optional<QString> none;
+    QTest::newRow("working folder first")
+        << QStringList{"file:work/RatingTable.txt", "file:home/corvane/RatingTable.txt"} << none << "RatingTable.txt";
+    QTest::newRow("a folder in the working folder stops the search")
+        << QStringList{"dir:work/RatingTable.txt", "file:home/corvane/RatingTable.txt"} << none << "RatingTable.txt";
+    QTest::newRow("a dangling link in the working folder stops the search")
+        << QStringList{"link:work/RatingTable.txt", "file:home/corvane/RatingTable.txt"} << none << "RatingTable.txt";
+    QTest::newRow("user's data folder before the system's")
+        << QStringList{"file:home/corvane/RatingTable.txt", "file:first/corvane/RatingTable.txt"} << none
+        << "home/corvane/RatingTable.txt";
+    QTest::newRow("system folders in order")
+        << QStringList{"dir:home/corvane", "file:first/corvane/RatingTable.txt", "file:second/corvane/RatingTable.txt"}
+        << none << "first/corvane/RatingTable.txt";
+    QTest::newRow("an unreadable table found is the one read")
+        << QStringList{"dir:first/corvane/RatingTable.txt", "file:second/corvane/RatingTable.txt"} << none
+        << "first/corvane/RatingTable.txt";
+    QTest::newRow("nowhere") << QStringList{"dir:home/corvane"} << none << "RatingTable.txt";
+    QTest::newRow("given name, no search")
+        << QStringList{"file:work/RatingTable.txt"} << std::optional<QString>("gone.txt") << "gone.txt";
+}
+
+void TestTableSearch::searchOrder()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(std::optional<QString>, given);
+    QFETCH(QString, read);
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    QVERIFY(dir.mkpath("work"));
+    for (const QString &entry : entries) {
+        const QString kind = entry.section(u':', 0, 0);
+        const QString path = dir.filePath(entry.section(u':', 1));
+        if (kind == u"file")
+            QVERIFY(writeFile(path));
+        else if (kind == u"dir")
+            QVERIFY(dir.mkpath(path));
+        else
+            QVERIFY(QFile::link(dir.filePath("nothing"), path));
+    }
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.filePath("work")));
+    const QString chosen
+        = ratingTableFile(given, {dir.filePath("home"), dir.filePath("first"), dir.filePath("second")});
+    QDir::setCurrent(previous);
+    QCOMPARE(chosen, read.contains(u'/') ? dir.filePath(read) : read);
+}
+
+QTEST_GUILESS_MAIN(TestTableSearch)
+#include "tst_tablesearch.moc"
