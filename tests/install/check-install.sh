@@ -48,6 +48,10 @@ for size in 48 64 128 256; do
 done
 
 [ -f "$share/corvane/RatingTable.txt" ] || fail "no sample table"
+# A table of the user's own in its place survives the next install.
+echo "Mine,1,1,1,1,1,1,1,1,1,1" >"$share/corvane/RatingTable.txt"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[ "$(cat "$share/corvane/RatingTable.txt")" = "Mine,1,1,1,1,1,1,1,1,1,1" ] || fail "an install replaced the table"
 page="$share/man/man6/corvane.6"
 # -k: the page is UTF-8, as man reads it.
 quiet groff -k -Tutf8 -man -ww -z "$page"
