@@ -175,5 +175,5 @@ private:
 
     std::unique_ptr<RandomSource> m_random;
     RatingTable m_ratingTable;
-    QString m_ratingTableFile = QStringLiteral("RatingTable.txt");
+    QString m_ratingTableFile = RatingTableName;
 };

@@ -91,7 +91,7 @@ void TMain::Button2Click(QObject *)
         return;
     const qint32 critical = criticalValue(SpinEdit3->value(), SpinEdit4->value());
     const QString chain = RollRatingDice(critical, CheckBox1->isChecked());
-    const QString label = ComboBox4->items().value(index);
+    const QString label = ComboBox4->itemText(index);
     const qint32 modifier = wrapAdd(SpinEdit5->value(), SpinEdit6->value());
     Memo1->appendLine(ratingLine(m_ratingTable, index, label, chain, modifier));
 }

@@ -80,6 +80,11 @@ QStringList ChoiceBox::items() const
     return list;
 }
 
+QString ChoiceBox::itemText(int index) const
+{
+    return m_combo->itemText(index);
+}
+
 int ChoiceBox::count() const
 {
     return m_combo->count();

@@ -30,6 +30,7 @@ public:
     void setText(const QString &text);
 
     [[nodiscard]] QStringList items() const;
+    [[nodiscard]] QString itemText(int index) const;
     [[nodiscard]] int count() const;
     // Replacing all entries keeps the shown text and leaves no selection.
     void setItems(const QStringList &items);

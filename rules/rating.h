@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+// The table's bare name, resolved against the working folder.
+inline const QString RatingTableName = QStringLiteral("RatingTable.txt");
+
 // The rating table: one rating per line of RatingTable.txt, as comma text
 // "label,v3,v4,...,v12", where field r - 2 holds the value for the 2D6
 // result r. Lines are kept as the raw bytes of the file and split again by

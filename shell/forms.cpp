@@ -18,11 +18,6 @@ TF_States2 *F_States2 = nullptr;
 TSkillBox *SkillBox = nullptr;
 TEnemy *Enemy = nullptr;
 
-void createForms(std::unique_ptr<RandomSource> random)
-{
-    createForms(std::move(random), StartOptions());
-}
-
 void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options)
 {
     // Each reference is set before its window's creation handler runs, so

@@ -23,10 +23,9 @@ extern TEnemy *Enemy;
 // Creates the windows in order, running each creation handler guarded, and
 // shows the statistics and enemy windows as they are created. The main
 // window is left for the caller to show.
-void createForms(std::unique_ptr<RandomSource> random);
-// The same with what the command line asked for: the main window reads the
-// rating table from the given file or from the one found (tablesearch.h).
-void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options);
+// The main window reads the rating table from the file the command line gave
+// or from the one found (tablesearch.h).
+void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options = {});
 // From now on copies every line appended to the log into the file. Raises
 // the open error when it cannot be opened.
 void keepLogIn(const QString &fileName);

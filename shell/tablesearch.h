@@ -1,12 +1,12 @@
 #pragma once
 
+#include "rules/rating.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// The rating table's bare name, resolved against the working folder.
-inline const QString RatingTableName = QStringLiteral("RatingTable.txt");
 // Where an installed table sits below a data folder.
 inline const QString InstalledRatingTable = QStringLiteral("corvane/RatingTable.txt");
 
