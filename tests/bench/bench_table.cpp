@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -57,15 +56,14 @@ double millisecondsSince(const QElapsedTimer &timer)
 void measure(const char *name, const QByteArray &table)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("RatingTable.txt")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size())
+    const QString fileName = dir.filePath(RatingTableName);
+    if (!writeFile(fileName, table))
         return;
-    file.close();
 
     QElapsedTimer timer;
     timer.start();
     RatingTable ratings;
-    ratings.load(file.fileName());
+    ratings.load(fileName);
     for (qsizetype i = 0; i < ratings.count(); ++i)
         (void)ratings.label(i);
     const double load = millisecondsSince(timer);

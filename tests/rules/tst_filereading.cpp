@@ -1,5 +1,5 @@
 #include "rules/filereading.h"
-#include "support/tablefiles.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,11 +35,9 @@ void TestFileReading::regularFilesWithinTheBound_data()
 void TestFileReading::regularFilesWithinTheBound()
 {
     QFETCH(QByteArray, bytes);
-    QFile file(m_dir.filePath(u"within.txt"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    QCOMPARE(readRegularFile(file.fileName()), std::optional(bytes));
+    const QString fileName = m_dir.filePath(u"within.txt"_s);
+    QVERIFY(writeFile(fileName, bytes));
+    QCOMPARE(readRegularFile(fileName), std::optional(bytes));
 }
 
 void TestFileReading::refused()

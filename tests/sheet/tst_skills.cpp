@@ -213,10 +213,8 @@ void TestSkills::editEntryNeedsASelection()
     // Which entries the menu offers when opened at pos: "E" for Edit, "A"
     // for Add, empty when it did not open.
     const auto offeredAt = [list](QPoint pos) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list->viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(list->viewport(), &event);
         QString offered;
-        if (F_States2->SkillMenu->isVisible()) {
+        if (openContextMenu(list->viewport(), pos) == F_States2->SkillMenu) {
             offered += F_States2->Edit_Skill->isEnabled() ? QStringLiteral("E") : QString();
             offered += F_States2->Add_Skill->isEnabled() ? QStringLiteral("A") : QString();
         }

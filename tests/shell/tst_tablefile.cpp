@@ -6,7 +6,7 @@
 #include "sheet/Unit_Friend_States.h"
 #include "shell/forms.h"
 #include "support/appfixture.h"
-#include "support/tablefiles.h"
+#include "support/files.h"
 
 #include <QtTest>
 

@@ -5,6 +5,7 @@
 #include "controls/layout.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "rules/rating.h"
 #include "sheet/Unit_Friend_States.h"
 #include "sheet/Unit_Skill.h"
 #include "shell/forms.h"
@@ -24,17 +25,9 @@ QByteArray AppFixture::sampleTable()
 
 AppFixture::AppFixture(const std::optional<QByteArray> &ratingTable)
     : AppFixture([&](const QDir &folder) {
-        if (!ratingTable)
-            return;
-        QFile file(folder.filePath(QStringLiteral("RatingTable.txt")));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(*ratingTable);
+        if (ratingTable)
+            QVERIFY(writeFile(folder.filePath(RatingTableName), *ratingTable));
     })
-{
-}
-
-AppFixture::AppFixture(const FolderSetup &prepare)
-    : AppFixture(prepare, StartOptions())
 {
 }
 

@@ -2,9 +2,9 @@
 
 #include "controls/errordisplay.h"
 #include "shell/commandline.h"
+#include "support/files.h"
 #include "support/input.h"
 #include "support/scripteddice.h"
-#include "support/tablefiles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -29,10 +29,9 @@ public:
 
     explicit AppFixture(const std::optional<QByteArray> &ratingTable = sampleTable());
     // The same in a working directory that `prepare` fills first, for tables
-    // that are not plain files (a pipe, a link, a folder).
-    explicit AppFixture(const FolderSetup &prepare);
-    // The same, started as with these command-line options.
-    AppFixture(const FolderSetup &prepare, const StartOptions &options);
+    // that are not plain files (a pipe, a link, a folder), started as with
+    // these command-line options.
+    explicit AppFixture(const FolderSetup &prepare, const StartOptions &options = {});
     ~AppFixture();
     AppFixture(const AppFixture &) = delete;
     AppFixture &operator=(const AppFixture &) = delete;

@@ -48,9 +48,9 @@ void typeInto(SpinField *field, const QString &text)
     typeInto(field->editor(), text);
 }
 
-QMenu *openContextMenu(QWidget *widget)
+QMenu *openContextMenu(QWidget *widget, std::optional<QPoint> at)
 {
-    const QPoint pos(widget->width() / 2, widget->height() / 2);
+    const QPoint pos = at.value_or(widget->rect().center());
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
     QApplication::sendEvent(widget, &event);
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());

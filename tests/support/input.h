@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMetaObject>
+#include <QPoint>
 
 #include <functional>
+#include <optional>
 
 class ChoiceBox;
 class QAbstractButton;
@@ -27,9 +29,9 @@ void clickOn(QAbstractButton *button);
 void typeInto(QLineEdit *edit, const QString &text);
 void typeInto(SpinField *field, const QString &text);
 
-// Right-clicks a widget (a text field's viewport, for one) and returns the
-// menu that pops up, or nullptr.
-QMenu *openContextMenu(QWidget *widget);
+// Right-clicks a widget (a text field's viewport, for one) at `at`, or in its
+// middle, and returns the menu that pops up, or nullptr.
+QMenu *openContextMenu(QWidget *widget, std::optional<QPoint> at = std::nullopt);
 // Clicks the entry of a menu that reads `text`; false when it has none.
 bool clickMenuEntry(QMenu *menu, const QString &text);
 
