@@ -28,12 +28,9 @@ void TestEnemyRow::piecesRaiseThePresentValues_data()
     QTest::addColumn<qint32>("hp");
     QTest::addColumn<qint32>("mp");
 
-    QTest::newRow("a new row") << 10 << 10 << 0 << 10 << 10;
     QTest::newRow("two pieces") << 10 << 10 << 2 << 20 << 12;
-    QTest::newRow("new maximum HP") << 12 << 10 << 0 << 12 << 10;
     QTest::newRow("emptied maximum reads 0") << 0 << 10 << 0 << 0 << 10;
     QTest::newRow("150 pieces as typed") << 10 << 10 << 150 << 760 << 160;
-    QTest::newRow("99 pieces once clamped") << 10 << 10 << 99 << 505 << 109;
     QTest::newRow("negative maximum MP") << 10 << -5 << 0 << 10 << -5;
     QTest::newRow("wraps") << std::numeric_limits<qint32>::max() << 0 << 1 << std::numeric_limits<qint32>::min() + 4
                            << 1;
@@ -57,9 +54,6 @@ void TestEnemyRow::fixedValueIsModifierPlusSeven_data()
     QTest::addColumn<qint32>("fixed");
 
     QTest::newRow("a new row") << 0 << 7;
-    QTest::newRow("hit modifier 3") << 3 << 10;
-    QTest::newRow("dodge fixed 5") << -2 << 5;
-    QTest::newRow("opposing fixed 12") << 5 << 12;
     QTest::newRow("initiative 0") << -7 << 0;
     QTest::newRow("wraps at the top") << std::numeric_limits<qint32>::max() << std::numeric_limits<qint32>::min() + 6;
 }
