@@ -2,7 +2,12 @@
 
 #include <QStringDecoder>
 
+#include <limits>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -23,16 +28,46 @@ bool isHalfWidthKatakana(quint8 b)
     return b >= 0xA1 && b <= 0xDF;
 }
 
+// Shift-JIS as code page 932 maps it: the platform's own table on Windows,
+// ICU's through Qt elsewhere. A decoder that does not know the code page (Qt
+// built without ICU) gives nothing, and so does Windows for a text holding
+// any pair it does not assign.
+class CodePage932
+{
+public:
+    QString operator()(QByteArrayView bytes)
+    {
+#ifdef Q_OS_WIN
+        // Labels come from files of at most a few MiB; a longer text than an
+        // int can count is decoded pair by pair, as after any failure.
+        if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int>::max())
+            return {};
+        const int size = int(bytes.size());
+        const int units = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+        if (units <= 0)
+            return {};
+        QString text(units, Qt::Uninitialized);
+        MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()),
+                            units);
+        return text;
+#else
+        return m_decoder.isValid() ? QString(m_decoder(bytes)) : QString();
+#endif
+    }
+
+private:
+#ifndef Q_OS_WIN
+    QStringDecoder m_decoder{"Shift_JIS", QStringDecoder::Flag::Stateless};
+#endif
+};
+
 // Decodes every two-byte character of a Shift-JIS text, given as the
 // concatenated pairs, into one UTF-16 unit each, or into U+FFFD for a pair
-// that the code page does not assign. Without a Shift-JIS decoder (Qt built
-// without ICU) every pair is unassigned.
+// that the code page does not assign.
 std::vector<char16_t> decodePairs(const QByteArray &pairs)
 {
     std::vector<char16_t> units(pairs.size() / 2, Replacement);
-    QStringDecoder decoder("Shift_JIS", QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return units;
+    CodePage932 decoder;
     // One call for all pairs is fast; it lines up with the pairs exactly when
     // every pair gave one unit, which holds for the code page as shipped.
     const QString all = decoder(pairs);
@@ -43,8 +78,8 @@ std::vector<char16_t> decodePairs(const QByteArray &pairs)
     };
     for (size_t i = 0; i < units.size(); ++i) {
         const QChar unit = aligned ? all.at(qsizetype(i)) : decodeOne(i);
-        // The decoder substitutes U+001A or U+FFFD for what it cannot map;
-        // no pair stands for a control character.
+        // ICU substitutes U+001A or U+FFFD for what it cannot map; no pair
+        // stands for a control character.
         if (unit.category() != QChar::Other_Control)
             units[i] = unit.unicode();
     }
@@ -107,16 +142,27 @@ QString decodeShiftJis(QByteArrayView bytes)
 
 } // namespace
 
+TextEncoding encodingOf(QByteArrayView text)
+{
+    // Tables written on a Japanese Windows are Shift-JIS; ones edited
+    // elsewhere are usually UTF-8. A Shift-JIS text of any length is almost
+    // never valid UTF-8 as a whole, though a short stretch of it can be.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(text);
+    return utf8.hasError() ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+}
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::ShiftJis)
+        return decodeShiftJis(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return utf8(bytes);
+}
+
 QString decodeLabel(QByteArrayView bytes)
 {
-    // Tables written on a Japanese Windows are Shift-JIS; ones edited here are
-    // usually UTF-8. Shift-JIS text is almost never valid UTF-8, so trying
-    // UTF-8 first tells them apart.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeShiftJis(bytes);
+    return decodeText(bytes, encodingOf(bytes));
 }
 
 QString shortenForDisplay(const QString &text)

@@ -6,6 +6,8 @@
 #include "rules/inttext.h"
 #include "rules/textlist.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -26,6 +28,9 @@ void RatingTable::load(const QString &fileName)
     // A file that cannot be read leaves no ratings at all, not old ones.
     m_lines.clear();
     m_lines = loadTextFile(fileName);
+    const bool utf8 = std::all_of(m_lines.cbegin(), m_lines.cend(),
+                                  [](const QByteArray &line) { return encodingOf(line) == TextEncoding::Utf8; });
+    m_encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
 }
 
 QString RatingTable::label(qsizetype index) const
@@ -33,7 +38,7 @@ QString RatingTable::label(qsizetype index) const
     const QList<QByteArray> fields = fieldsOf(m_lines, index);
     if (fields.isEmpty())
         throw AppError::listIndex(0);
-    return shortenForDisplay(decodeLabel(fields.first()));
+    return shortenForDisplay(decodeText(fields.first(), m_encoding));
 }
 
 qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
@@ -49,7 +54,7 @@ qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
         const qint32 field = r - 2;
         if (field >= fields.size())
             throw AppError::listIndex(field);
-        sum = wrapAdd(sum, strToInt(decodeLabel(fields.at(field))));
+        sum = wrapAdd(sum, strToInt(decodeText(fields.at(field), m_encoding)));
     }
     return sum;
 }

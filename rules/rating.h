@@ -35,6 +35,8 @@ public:
 
 private:
     QList<QByteArray> m_lines;
+    // The whole table's: UTF-8 when every line is valid UTF-8.
+    TextEncoding m_encoding = TextEncoding::Utf8;
 };
 
 // The smallest critical value a rating roll uses.

@@ -195,7 +195,9 @@ void TestRating::labels_data()
     QTest::newRow("empty label") << ",1,2"_ba << QStringList{QString()};
     QTest::newRow("Shift-JIS label") << "\x91\xe5\x8c\x95,1"_ba << QStringList{u"大剣"_s};
     QTest::newRow("UTF-8 label") << "大剣,1"_ba << QStringList{u"大剣"_s};
-    QTest::newRow("both encodings in one file") << "\x8c\x95,1\r\n剣,2"_ba << QStringList{u"剣"_s, u"剣"_s};
+    // "ﾅｲ" in Shift-JIS, C5 B2, is also valid UTF-8 ("Ų"): the other line decides.
+    QTest::newRow("one Shift-JIS line makes the file Shift-JIS")
+        << "\xc5\xb2,1\r\n\x8c\x95,2"_ba << QStringList{u"ﾅｲ"_s, u"剣"_s};
 }
 
 void TestRating::labels()
