@@ -4,7 +4,9 @@
 #include <QScopeGuard>
 
 #ifdef Q_OS_WIN
-#include <QFileInfo>
+#include <QDir>
+
+#include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -42,14 +44,24 @@ std::optional<QByteArray> readAtMost(qint64 limit, qint64 sizeHint, Read read)
 
 std::optional<QByteArray> readRegularFile(const QString &fileName, qint64 limit)
 {
-    // A plain name in a folder cannot open a pipe on Windows, but a link can
-    // still lead to a device or a folder.
-    if (!QFileInfo(fileName).isFile())
+    // Others may read the table while it is open but not write it. A folder
+    // does not open without backup semantics; a device (NUL, CON) or a pipe
+    // opens and is refused by its type.
+    const QString nativeName = QDir::toNativeSeparators(fileName);
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(nativeName.utf16()), GENERIC_READ,
+                                    FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit)
+    const auto closeFile = qScopeGuard([file] { CloseHandle(file); });
+    LARGE_INTEGER size;
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) || size.QuadPart > limit)
         return std::nullopt;
-    return readAtMost(limit, file.size(), [&](char *data, qint64 size) { return file.read(data, size); });
+    return readAtMost(limit, size.QuadPart, [file](char *data, qint64 wanted) -> qint64 {
+        DWORD got = 0;
+        if (!ReadFile(file, data, DWORD(wanted), &got, nullptr))
+            return -1;
+        return got;
+    });
 }
 
 #else

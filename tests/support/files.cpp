@@ -10,6 +10,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 QByteArray fileContents(const QString &path)
 {
@@ -37,15 +40,39 @@ FolderSetup tableOfSize(qint64 size)
 void addRefusedTableRows()
 {
     QTest::addColumn<FolderSetup>("prepare");
-    QTest::newRow("folder") << FolderSetup([](const QDir &folder) { QVERIFY(folder.mkdir(RatingTableName)); });
-    QTest::newRow("1 MiB + 1") << tableOfSize(MaxTextFileBytes + 1);
-    QTest::newRow("2 MiB") << tableOfSize(2 * MaxTextFileBytes);
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("unavailable");
+    const FolderSetup nothing = [](const QDir &) {};
+    const auto row = [](const char *name, const FolderSetup &prepare, const QString &table = RatingTableName,
+                        const QString &unavailable = {}) { QTest::newRow(name) << prepare << table << unavailable; };
+    row("folder", [](const QDir &folder) { QVERIFY(folder.mkdir(RatingTableName)); });
+    row("1 MiB + 1", tableOfSize(MaxTextFileBytes + 1));
+    row("2 MiB", tableOfSize(2 * MaxTextFileBytes));
 #ifdef Q_OS_UNIX
-    QTest::newRow("named pipe") << FolderSetup([](const QDir &folder) {
+    row("named pipe", [](const QDir &folder) {
         QVERIFY(::mkfifo(QFile::encodeName(folder.filePath(RatingTableName)).constData(), 0600) == 0);
     });
-    QTest::newRow("link to /dev/zero") << FolderSetup([](const QDir &folder) {
+    row("link to /dev/zero", [](const QDir &folder) {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(RatingTableName)));
     });
+#else
+    row("named pipe", nothing, RatingTableName, QStringLiteral("Windows has no named pipes in its file system"));
+    row("link to /dev/zero", nothing, RatingTableName, QStringLiteral("Windows has no /dev/zero"));
+#endif
+#ifdef Q_OS_WIN
+    // The devices a name reaches from any folder.
+    row("NUL", nothing, QStringLiteral("NUL"));
+    row("CON", nothing, QStringLiteral("CON"));
+    // A pipe with a server that never writes: opening it succeeds at once.
+    const QString pipe = QStringLiteral("\\\\.\\pipe\\corvane-test-%1").arg(GetCurrentProcessId());
+    row(
+        "named pipe by its name",
+        [pipe](const QDir &) {
+            const HANDLE server
+                = CreateNamedPipeW(reinterpret_cast<const wchar_t *>(pipe.utf16()), PIPE_ACCESS_OUTBOUND,
+                                   PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+            QVERIFY(server != INVALID_HANDLE_VALUE);
+        },
+        pipe);
 #endif
 }

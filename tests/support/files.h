@@ -20,7 +20,9 @@ Q_DECLARE_METATYPE(FolderSetup)
 // A table of whole rows, exactly `size` bytes long.
 [[nodiscard]] FolderSetup tableOfSize(qint64 size);
 
-// One data row, in a column "prepare", for each RatingTable.txt that must be
-// refused at once: a folder, a file past 1 MiB, and where the system has
-// them a named pipe nobody writes to and a link to /dev/zero.
+// One data row for each table that must be refused at once: a folder, a file
+// past 1 MiB, a named pipe nobody writes to, a link to /dev/zero, and on
+// Windows its devices. Column "prepare" fills the working folder, "table" is
+// the name the table is read by there, and "unavailable" says why this system
+// cannot have such a file (empty where it can): skip the row for that reason.
 void addRefusedTableRows();
