@@ -9,9 +9,13 @@
 struct StartOptions
 {
     // Read the rating table from this file, with no search.
-    std::optional<QString> tableFile;
+    std::optional<QString> tableFile = std::nullopt;
     // Append every line written into the log to this file.
-    std::optional<QString> logFile;
+    std::optional<QString> logFile = std::nullopt;
+    // Where to look for the table when the working folder has none; the
+    // installed places (tablesearch.h) unless set. Tests set it so that no
+    // table on the machine can be found.
+    std::optional<QStringList> otherTablePlaces = std::nullopt;
 };
 
 // The command line read: either start with the options, or print the output

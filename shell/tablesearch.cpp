@@ -1,5 +1,6 @@
 #include "shell/tablesearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,21 +18,30 @@ bool hasEntry(const QString &path)
 
 } // namespace
 
-QString ratingTableFile(const std::optional<QString> &given, const QStringList &dataFolders)
+QString ratingTableFile(const std::optional<QString> &given, const QStringList &otherPlaces)
 {
     if (given)
         return *given;
     if (hasEntry(RatingTableName))
         return RatingTableName;
-    for (const QString &folder : dataFolders) {
-        const QString path = QDir(folder).filePath(InstalledRatingTable);
+    for (const QString &path : otherPlaces) {
         if (hasEntry(path))
             return path;
     }
     return RatingTableName;
 }
 
-QString ratingTableFile(const std::optional<QString> &given)
+QStringList installedRatingTables()
 {
-    return ratingTableFile(given, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    QStringList places;
+#ifdef Q_OS_WIN
+    places.append(QDir(QCoreApplication::applicationDirPath()).filePath(RatingTableName));
+    const QString localAppData = qEnvironmentVariable("LOCALAPPDATA");
+    if (!localAppData.isEmpty())
+        places.append(QDir(localAppData).filePath(InstalledRatingTable));
+#else
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        places.append(QDir(folder).filePath(InstalledRatingTable));
+#endif
+    return places;
 }

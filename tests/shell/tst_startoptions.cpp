@@ -84,7 +84,7 @@ void TestStartOptions::ratingTableSource()
     QFETCH(std::optional<QString>, given);
     QFETCH(QStringList, labels);
     QFETCH(QStringList, errors);
-    AppFixture &app = start({given, std::nullopt}, files);
+    AppFixture &app = start({.tableFile = given}, files);
     QCOMPARE(Main->ComboBox4->items(), labels);
     QCOMPARE(app.errorTexts(), errors);
 }
@@ -94,7 +94,7 @@ void TestStartOptions::logFileHoldsTheLinesTheLogShows()
     QTemporaryDir dir;
     const QString logPath = dir.filePath(QStringLiteral("evening.log"));
     QVERIFY(writeFile(logPath, "last week\n"));
-    AppFixture &app = start({std::nullopt, logPath}, {{QStringLiteral("RatingTable.txt"), AppFixture::sampleTable()}});
+    AppFixture &app = start({.logFile = logPath}, {{QStringLiteral("RatingTable.txt"), AppFixture::sampleTable()}});
 
     // A check with the rating roll chained after it writes two lines.
     pickEntry(Main->ComboBox4, 0);
@@ -137,7 +137,7 @@ void TestStartOptions::logFileFailureIsShownOnce()
 {
     QFETCH(QString, logFile);
     QFETCH(bool, atStart);
-    AppFixture &app = start({std::nullopt, logFile}, {{QStringLiteral("RatingTable.txt"), AppFixture::sampleTable()}});
+    AppFixture &app = start({.logFile = logFile}, {{QStringLiteral("RatingTable.txt"), AppFixture::sampleTable()}});
     const QStringList error{QStringLiteral("ファイル %1 は開けません.").arg(logFile)};
     QCOMPARE(app.errorTexts(), atStart ? error : QStringList());
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 // Which file the rating table is read from.
@@ -16,6 +18,7 @@ class TestTableSearch : public QObject
 private Q_SLOTS:
     void searchOrder_data();
     void searchOrder();
+    void installedPlaces();
 };
 
 void TestTableSearch::searchOrder_data()
@@ -69,10 +72,27 @@ void TestTableSearch::searchOrder()
     }
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.filePath("work")));
-    const QString chosen
-        = ratingTableFile(given, {dir.filePath("home"), dir.filePath("first"), dir.filePath("second")});
+    QStringList places;
+    for (const QString folder : {"home", "first", "second"})
+        places.append(dir.filePath(folder + u'/' + InstalledRatingTable));
+    const QString chosen = ratingTableFile(given, places);
     QDir::setCurrent(previous);
     QCOMPARE(chosen, read.contains(u'/') ? dir.filePath(read) : read);
+}
+
+void TestTableSearch::installedPlaces()
+{
+#ifdef Q_OS_WIN
+    qputenv("LOCALAPPDATA", "C:/Users/player/AppData/Local");
+    const QStringList expected{QCoreApplication::applicationDirPath() + u"/RatingTable.txt"_s,
+                               u"C:/Users/player/AppData/Local/corvane/RatingTable.txt"_s};
+#else
+    qputenv("XDG_DATA_HOME", "/home/player/.local/share");
+    qputenv("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
+    const QStringList expected{u"/home/player/.local/share/corvane/RatingTable.txt"_s,
+                               u"/usr/local/share/corvane/RatingTable.txt"_s, u"/usr/share/corvane/RatingTable.txt"_s};
+#endif
+    QCOMPARE(installedRatingTables(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTableSearch)

@@ -9,6 +9,7 @@
 #include "sheet/Unit_Friend_States.h"
 #include "sheet/Unit_Skill.h"
 #include "shell/forms.h"
+#include "shell/tablesearch.h"
 
 #include <QAction>
 #include <QDir>
@@ -35,10 +36,10 @@ AppFixture::AppFixture(const FolderSetup &prepare, const StartOptions &options)
     : m_previousDir(QDir::currentPath())
 {
     const QDir dir(m_dir.path());
-    dir.mkpath(QStringLiteral("user-data"));
-    dir.mkpath(QStringLiteral("system-data"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("user-data"))));
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("system-data"))));
+    StartOptions isolated = options;
+    if (!isolated.otherTablePlaces)
+        isolated.otherTablePlaces = QStringList{dir.filePath(QStringLiteral("user-data/") + InstalledRatingTable),
+                                                dir.filePath(QStringLiteral("system-data/") + InstalledRatingTable)};
     prepare(dir);
     QDir::setCurrent(m_dir.path());
     installWindowFont();
@@ -46,7 +47,7 @@ AppFixture::AppFixture(const FolderSetup &prepare, const StartOptions &options)
 
     auto dice = std::make_unique<ScriptedRandom>();
     m_dice = dice.get();
-    startForms(std::move(dice), options);
+    startForms(std::move(dice), isolated);
 }
 
 AppFixture::~AppFixture()

@@ -18,9 +18,10 @@ class TSkillBox;
 // The whole program as start-up builds it: the five windows created in order,
 // with scripted dice, in a fresh working directory that holds the given
 // RatingTable.txt (none for std::nullopt). Errors are recorded instead of
-// being shown in a modal box. The user's and the system's data folders are
-// the empty folders "user-data" and "system-data" in the working directory,
-// so that a table installed on this machine is never found.
+// being shown in a modal box. Unless the options name other places, a table
+// missing from the working directory is looked for only in
+// "user-data/corvane" and "system-data/corvane" there, so that a table
+// installed on this machine is never found.
 class AppFixture
 {
 public:
