@@ -139,9 +139,9 @@ void TestButtons::radioGroupRunsOnAnotherItem()
     QVERIFY(!group.item(1)->isChecked());
     group.setItemIndex(0);
     QCOMPARE(seen, QList<int>{0});
-    QTest::mouseClick(group.item(1), Qt::LeftButton);
+    clickOn(group.item(1));
     QCOMPARE(seen, (QList<int>{0, 1}));
-    QTest::mouseClick(group.item(1), Qt::LeftButton);
+    clickOn(group.item(1));
     QCOMPARE(seen, (QList<int>{0, 1}));
 }
 
