@@ -15,14 +15,40 @@ QString drawnFontFamily()
     return QStringLiteral("ＭＳ Ｐゴシック");
 }
 
+namespace {
+
+// Windows draws in its own look; elsewhere the classic Windows look the
+// windows were drawn for (captions on the frame lines of group boxes,
+// narrow drop-down buttons) stands in.
+QStyle *windowStyle()
+{
+#ifdef Q_OS_WIN
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("windowsvista")))
+        return style;
+#endif
+    return QStyleFactory::create(QStringLiteral("Windows"));
+}
+
+// What stands in for the drawn font where it is missing. IPAPGothic has the
+// same metrics, so every caption keeps its width; Windows without the font
+// (one set up for another language) has its Japanese UI fonts.
+QStringList drawnFontSubstitutes()
+{
+    QStringList substitutes{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+#ifdef Q_OS_WIN
+    substitutes.prepend(QStringLiteral("MS PGothic"));
+    substitutes.append({QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI")});
+#endif
+    return substitutes;
+}
+
+} // namespace
+
 void installWindowFont()
 {
-    // The classic desktop look the windows were drawn for: captions on the
-    // frame lines of group boxes, narrow drop-down buttons.
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+    if (QStyle *style = windowStyle())
         QApplication::setStyle(style);
-    // IPAPGothic has the same metrics, so every caption keeps its width.
-    QFont::insertSubstitutions(drawnFontFamily(), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(drawnFontFamily(), drawnFontSubstitutes());
     QFont font(drawnFontFamily());
     font.setPixelSize(DrawnFontPixels);
     QApplication::setFont(font);

@@ -68,10 +68,13 @@ struct Parser
     }
 };
 
-// A Windows program built for the desktop has no console, so text printed
-// from a command prompt would go nowhere; as Qt's own parser does, it is
-// shown in a message box instead unless the output is redirected.
-bool shownInMessageBox(const CommandLine &commandLine)
+// A Windows program built for the desktop has no console of its own, so
+// text printed to its streams would go nowhere. With its output redirected
+// it goes there; started from a command prompt it is written into the
+// prompt's console; started from Explorer or a shortcut it is shown in a
+// message box, as Qt's own parser does. Returns whether the text was shown
+// by one of these instead of the streams.
+bool shownOutsideTheStreams(const CommandLine &commandLine)
 {
 #ifdef Q_OS_WIN
     if (GetConsoleWindow())
@@ -81,9 +84,21 @@ bool shownInMessageBox(const CommandLine &commandLine)
     GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESTDHANDLES)
         return false;
+    const auto *text = reinterpret_cast<const wchar_t *>(commandLine.output.utf16());
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr);
+        DWORD written = 0;
+        const bool shown = console != INVALID_HANDLE_VALUE
+            && WriteConsoleW(console, text, DWORD(commandLine.output.size()), &written, nullptr);
+        if (console != INVALID_HANDLE_VALUE)
+            CloseHandle(console);
+        FreeConsole();
+        if (shown)
+            return true;
+    }
     const UINT icon = commandLine.toStandardError ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(commandLine.output.utf16()),
-                reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
+    MessageBoxW(nullptr, text, reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
     return true;
 #else
     Q_UNUSED(commandLine);
@@ -129,7 +144,7 @@ QString helpText()
 
 int printCommandLineOutput(const CommandLine &commandLine)
 {
-    if (shownInMessageBox(commandLine))
+    if (shownOutsideTheStreams(commandLine))
         return commandLine.exitStatus.value_or(0);
     std::FILE *stream = commandLine.toStandardError ? stderr : stdout;
     std::fputs(commandLine.output.toLocal8Bit().constData(), stream);
