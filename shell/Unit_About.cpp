@@ -36,8 +36,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     ProgramIcon = place(new QLabel(Panel1), QStringLiteral("ProgramIcon"), 8, 8, 65, 57);
     ProgramIcon->setPixmap(QIcon(QStringLiteral(":/corvane.png")).pixmap(65, 57));
     ProgramIcon->setScaledContents(true);
-    ProductName = makeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Corvane for Tesselwyn 2.0"), 80, 16,
-                            179, 12);
+    ProductName = makeLabel(Panel1, QStringLiteral("ProductName"),
+                            QStringLiteral("Corvane for Tesselwyn " CORVANE_VERSION), 80, 16, 179, 12);
     Version = makeLabel(Panel1, QStringLiteral("Version"), QStringLiteral("Version 2009/06/18"), 168, 40, 103, 12);
     Copyright = makeLabel(Panel1, QStringLiteral("Copyright"), QStringLiteral("Program: the Corvane authors"), 8, 72,
                           250, 12);
