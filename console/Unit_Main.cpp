@@ -68,6 +68,25 @@ TMain::~TMain() = default;
 
 void TMain::createMenu()
 {
+    File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    File1->setObjectName(QStringLiteral("File1"));
+    const auto addEntry = [this](const QString &name, const QString &caption, const QKeySequence &shortcut = {}) {
+        QAction *action = File1->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        return action;
+    };
+    FileOpen = addEntry(QStringLiteral("FileOpen"), QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileSave
+        = addEntry(QStringLiteral("FileSave"), QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    FileSaveAs = addEntry(QStringLiteral("FileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
+    File1->addSeparator();
+    FileSaveLog = addEntry(QStringLiteral("FileSaveLog"), QStringLiteral("ログを保存(&L)..."));
+    connect(FileSaveLog, &QAction::triggered, this, [this] { guarded([this] { Memo1->saveLog(); }); });
+    File1->addSeparator();
+    FileExit = addEntry(QStringLiteral("FileExit"), QStringLiteral("終了(&X)"));
+    connect(FileExit, &QAction::triggered, this, [this] { guarded([this] { close(); }); });
+
     ViewAbout = new QAction(QStringLiteral("&About"), this);
     ViewAbout->setObjectName(QStringLiteral("_ViewAbout"));
     ViewAbout->setProperty("category", QStringLiteral("AboutBox"));
@@ -248,6 +267,15 @@ void TMain::FormClose()
 
 void TMain::closeEvent(QCloseEvent *event)
 {
+    bool mayClose = true;
+    if (m_onCloseQuery) {
+        mayClose = false;
+        guarded([this, &mayClose] { mayClose = m_onCloseQuery(); });
+    }
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     guarded([this] { FormClose(); });
     event->accept();
     // The main window's close ends the program, whatever else is open.

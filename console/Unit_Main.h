@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class Button;
@@ -50,6 +51,10 @@ public:
     // Creation and closing.
     void FormCreate();
     void FormClose();
+    // Asked before the window closes, guarded; false, or an error, keeps it
+    // open.
+    using CloseQuery = std::function<bool()>;
+    void setOnCloseQuery(CloseQuery query) { m_onCloseQuery = std::move(query); }
 
     // The commands.
     void Button1Click(QObject *sender);
@@ -88,10 +93,16 @@ public:
     QStringList SkillChoices;                           // copied into ComboBox2 and ComboBox6 by SetSkillList
 
     // Menu, actions and tool bar.
-    QMenu *Help1 = nullptr;       // "&Help"
-    QAction *ViewAbout = nullptr; // "&About": shows AboutBox
-    QAction *About1 = nullptr;    // the menu entry of ViewAbout
-    QToolBar *ToolBar1 = nullptr; // empty
+    QMenu *File1 = nullptr;         // "ファイル(&F)": the session file and the log
+    QAction *FileOpen = nullptr;    // "開く(&O)...", Ctrl+O; run by the session file in use
+    QAction *FileSave = nullptr;    // "上書き保存(&S)", Ctrl+S; run by the session file in use
+    QAction *FileSaveAs = nullptr;  // "名前を付けて保存(&A)..."; run by the session file in use
+    QAction *FileSaveLog = nullptr; // "ログを保存(&L)...": the log's own save command
+    QAction *FileExit = nullptr;    // "終了(&X)": closes this window as its frame does
+    QMenu *Help1 = nullptr;         // "&Help"
+    QAction *ViewAbout = nullptr;   // "&About": shows AboutBox
+    QAction *About1 = nullptr;      // the menu entry of ViewAbout
+    QToolBar *ToolBar1 = nullptr;   // empty
 
     // Column headers.
     QLabel *Label2 = nullptr; // "使用スキル": skill used
@@ -176,4 +187,5 @@ private:
     std::unique_ptr<RandomSource> m_random;
     RatingTable m_ratingTable;
     QString m_ratingTableFile = RatingTableName;
+    CloseQuery m_onCloseQuery;
 };

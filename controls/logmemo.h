@@ -35,6 +35,8 @@ public:
     // Writes the whole text in UTF-8, each line ended by "\n", replacing the
     // file only once all of it is written. Raises the open error for the name.
     void saveTo(const QString &fileName) const;
+    // The command "ログを保存...": asks for a file and saves the log there.
+    void saveLog();
 
 Q_SIGNALS:
     // A line appended by appendLine(), not text the user typed.
@@ -45,7 +47,6 @@ protected:
 
 private:
     void changed();
-    void saveLog();
 
     Handler m_onChange;
     SaveFileChooser m_chooseSaveFile;

@@ -99,9 +99,25 @@ void TEnemy::resizeEvent(QResizeEvent *event)
 
 void TEnemy::FormCreate()
 {
+    replaceRows(1);
+}
+
+void TEnemy::replaceRows(qint32 count)
+{
+    // A row's controls all sit on its strip and go with it.
+    for (EditField *name : std::as_const(Name))
+        delete name->parentWidget();
+    Name.clear();
+    for (QList<SpinField *> *column : {&HP_pst, &HP_max, &MP_pst, &MP_max, &Piece, &Initiative, &Hit_mod, &Hit_fix,
+                                       &Dmg_mod, &Ddg_mod, &Ddg_fix, &Prevent})
+        column->clear();
+    m_lastInTabOrder = Party_del;
+    fitHeight(enemyWindowOuterHeight(0));
+
     RowCount = 0;
     Main->ComboBox7->clearItems();
-    Party_add->runClick();
+    for (qint32 r = 0; r < count; ++r)
+        Party_add->runClick();
 }
 
 SpinField *TEnemy::addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,

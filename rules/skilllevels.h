@@ -53,6 +53,8 @@ struct SkillRow
     QString level;
     QString type;
     QString dodge;
+
+    bool operator==(const SkillRow &) const = default;
 };
 
 // Rebuilds the best skill per check type and the skill choices from the skill

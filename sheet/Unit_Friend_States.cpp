@@ -222,11 +222,29 @@ int TF_States2::skillCount() const
 void TF_States2::storeSkill(QTreeWidgetItem *row)
 {
     const bool dodges = dodgeFlag(SkillBox->SType->itemIndex(), SkillBox->DType->itemIndex());
-    row->setText(NameColumn, SkillBox->SName->text());
-    row->setText(LevelColumn, SkillBox->Lv->text());
-    row->setText(TypeColumn, QString::number(SkillBox->SType->itemIndex()));
-    row->setText(DodgeColumn, dodges ? QStringLiteral("1") : QStringLiteral("0"));
+    writeSkillRow(row,
+                  {SkillBox->SName->text(), SkillBox->Lv->text(), QString::number(SkillBox->SType->itemIndex()),
+                   dodges ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+void TF_States2::writeSkillRow(QTreeWidgetItem *row, const SkillRow &texts)
+{
+    row->setText(NameColumn, texts.name);
+    row->setText(LevelColumn, texts.level);
+    row->setText(TypeColumn, texts.type);
+    row->setText(DodgeColumn, texts.dodge);
     row->setTextAlignment(LevelColumn, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TF_States2::replaceSkillRows(const QList<SkillRow> &rows)
+{
+    SkillList->clear();
+    for (const SkillRow &texts : rows) {
+        auto *row = new QTreeWidgetItem;
+        writeSkillRow(row, texts);
+        SkillList->addTopLevelItem(row);
+    }
+    Main->SetSkillList();
 }
 
 void TF_States2::Add_SkillExecute(QObject *)

@@ -48,6 +48,9 @@ public:
     // list index error.
     [[nodiscard]] SkillRow skillRow(int index) const;
     [[nodiscard]] int skillCount() const;
+    // Replaces every skill row and rebuilds what the main window derives
+    // from them, as an accepted add does.
+    void replaceSkillRows(const QList<SkillRow> &rows);
 
     QLabel *L_Bonus = nullptr; // "Bonus"
 
@@ -112,4 +115,5 @@ private:
     void updateBonus(int ability, const SpinField *field, QLabel *bonusLabel);
     // Writes the dialog's present values into a skill row.
     static void storeSkill(QTreeWidgetItem *row);
+    static void writeSkillRow(QTreeWidgetItem *row, const SkillRow &texts);
 };

@@ -31,6 +31,9 @@ struct Parser
         parser.addOption(version);
         parser.addOption(table);
         parser.addOption(logFile);
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("Opens this session file (.corvane) once the windows are up."),
+                                     QStringLiteral("[file]"));
     }
 
     QCommandLineParser parser;
@@ -53,7 +56,7 @@ struct Parser
         // a placeholder before QApplication exists; the help always says
         // "corvane", as the manual page does.
         const QString text = parser.helpText();
-        return QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(u'\n'));
+        return QStringLiteral("Usage: %1 [options] [file]").arg(ProgramName) + text.mid(text.indexOf(u'\n'));
     }
 
     // --help and --version, or nothing.
@@ -122,8 +125,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QString error;
     if (!p.parser.parse(arguments))
         error = p.parser.errorText();
-    else if (!p.parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(p.parser.positionalArguments().constFirst());
+    else if (p.parser.positionalArguments().size() > 1)
+        error = QStringLiteral("Unexpected argument '%1'.").arg(p.parser.positionalArguments().at(1));
     if (!error.isEmpty())
         return CommandLine{{}, UsageError, ProgramName + u": "_s + error + u"\n\n"_s + p.helpText(), true};
     if (std::optional<CommandLine> answer = p.answer())
@@ -134,6 +137,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         commandLine.options.tableFile = p.parser.value(p.table);
     if (p.parser.isSet(p.logFile))
         commandLine.options.logFile = p.parser.value(p.logFile);
+    if (!p.parser.positionalArguments().isEmpty())
+        commandLine.options.sessionFile = p.parser.positionalArguments().constFirst();
     return commandLine;
 }
 

@@ -12,6 +12,8 @@ struct StartOptions
     std::optional<QString> tableFile = std::nullopt;
     // Append every line written into the log to this file.
     std::optional<QString> logFile = std::nullopt;
+    // Open this session file once the windows are up.
+    std::optional<QString> sessionFile = std::nullopt;
     // Where to look for the table when the working folder has none; the
     // installed places (tablesearch.h) unless set. Tests set it so that no
     // table on the machine can be found.
@@ -34,7 +36,7 @@ struct CommandLine
 [[nodiscard]] CommandLine parseHelpOrVersion(const QStringList &arguments);
 
 // After QApplication has taken its own options (-platform, -style, ...) out.
-// An unknown option, a missing value or a stray argument ends the program
+// An unknown option, a missing value or a second file name ends the program
 // with the usage on standard error and status 2.
 [[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
 

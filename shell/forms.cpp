@@ -8,6 +8,7 @@
 #include "sheet/Unit_Skill.h"
 #include "shell/Unit_About.h"
 #include "shell/logfile.h"
+#include "shell/sessionfile.h"
 #include "shell/tablesearch.h"
 
 #include <memory>
@@ -17,6 +18,7 @@ TAboutBox *AboutBox = nullptr;
 TF_States2 *F_States2 = nullptr;
 TSkillBox *SkillBox = nullptr;
 TEnemy *Enemy = nullptr;
+SessionFile *CurrentSession = nullptr;
 
 void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options)
 {
@@ -39,6 +41,8 @@ void createForms(std::unique_ptr<RandomSource> random, const StartOptions &optio
     Enemy = new TEnemy;
     guarded([] { Enemy->FormCreate(); });
     Enemy->show();
+
+    CurrentSession = new SessionFile;
 }
 
 void keepLogIn(const QString &fileName)
@@ -57,10 +61,14 @@ void startForms(std::unique_ptr<RandomSource> random, const StartOptions &option
     Main->show();
     if (options.logFile)
         guarded([&] { keepLogIn(*options.logFile); });
+    if (options.sessionFile)
+        guarded([&] { CurrentSession->open(*options.sessionFile); });
 }
 
 void destroyForms()
 {
+    delete CurrentSession;
+    CurrentSession = nullptr;
     delete Enemy;
     Enemy = nullptr;
     delete SkillBox;

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class SessionFile;
 class TAboutBox;
 class TEnemy;
 class TF_States2;
@@ -19,6 +20,9 @@ extern TAboutBox *AboutBox;
 extern TF_States2 *F_States2;
 extern TSkillBox *SkillBox;
 extern TEnemy *Enemy;
+// The session file in use and the main window's file commands; made once the
+// windows are.
+extern SessionFile *CurrentSession;
 
 // Creates the windows in order, running each creation handler guarded, and
 // shows the statistics and enemy windows as they are created. The main
@@ -30,8 +34,8 @@ void createForms(std::unique_ptr<RandomSource> random, const StartOptions &optio
 // the open error when it cannot be opened.
 void keepLogIn(const QString &fileName);
 // Start-up as the program runs it: the windows are created, the main window
-// is shown, and then the log file is opened, so that its error appears over
-// the windows and the program goes on without it.
+// is shown, and then the log file and the session file are opened, so that
+// their errors appear over the windows and the program goes on without them.
 void startForms(std::unique_ptr<RandomSource> random, const StartOptions &options);
 // Destroys the windows and clears the references.
 void destroyForms();

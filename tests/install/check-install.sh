@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks what a desktop and a
 # terminal find there: the desktop entry and the AppStream metainfo pass
-# their validators without a remark, the icons have their sizes, the manual
+# their validators without a remark, the session files' type is known by its
+# suffix, the icons have their sizes, the manual
 # page formats cleanly and follows --help, and --help and --version work with
 # no display.
 # Usage: check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
 
-for tool in desktop-file-validate appstreamcli groff; do
+for tool in desktop-file-validate appstreamcli groff update-mime-database; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is missing; scripts/deps installs it"
         exit 77
@@ -38,6 +39,12 @@ appstreamcli validate --no-net "$share/metainfo/org.example.corvane.metainfo.xml
     || fail "appstreamcli validate"
 # The tree as a software centre reads it: the metainfo with its desktop entry.
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "appstreamcli validate-tree"
+
+# The type the desktop entry opens is the one the installed MIME package
+# gives a *.corvane file.
+quiet env XDG_DATA_DIRS="$share" update-mime-database "$share/mime"
+type="$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$share/applications/corvane.desktop")"
+grep -qxF "50:$type:*.corvane" "$share/mime/globs2" || fail "*.corvane is not of the type $type"
 
 [ -f "$share/icons/hicolor/scalable/apps/corvane.svg" ] || fail "no scalable icon"
 for size in 48 64 128 256; do

@@ -22,26 +22,31 @@ void TestCommandLine::afterTheApplication_data()
     QTest::addColumn<Arguments>("arguments");
     QTest::addColumn<std::optional<QString>>("table");
     QTest::addColumn<std::optional<QString>>("logFile");
+    QTest::addColumn<std::optional<QString>>("session");
     // The exit status, -1 to start; then the first line printed.
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("printed");
     const std::optional<QString> none;
     using Text = std::optional<QString>;
-    QTest::newRow("nothing") << Arguments{"corvane"} << none << none << -1 << "";
+    QTest::newRow("nothing") << Arguments{"corvane"} << none << none << none << -1 << "";
     QTest::newRow("both files, single dash or =") << Arguments{"corvane", "-table", "my table.txt", "--log-file=a.log"}
-                                                  << Text("my table.txt") << Text("a.log") << -1 << "";
+                                                  << Text("my table.txt") << Text("a.log") << none << -1 << "";
     QTest::newRow("an empty table name is given, not searched")
-        << Arguments{"corvane", "--table="} << Text("") << none << -1 << "";
-    QTest::newRow("help") << Arguments{"/usr/bin/corvane", "-h"} << none << none << 0 << "Usage: corvane [options]";
-    QTest::newRow("version") << Arguments{"corvane", "--version"} << none << none << 0 << "corvane " CORVANE_VERSION;
-    QTest::newRow("unknown option") << Arguments{"corvane", "--tabel", "x"} << none << none << 2
+        << Arguments{"corvane", "--table="} << Text("") << none << none << -1 << "";
+    QTest::newRow("help") << Arguments{"/usr/bin/corvane", "-h"} << none << none << none << 0
+                          << "Usage: corvane [options] [file]";
+    QTest::newRow("version") << Arguments{"corvane", "--version"} << none << none << none << 0
+                             << "corvane " CORVANE_VERSION;
+    QTest::newRow("unknown option") << Arguments{"corvane", "--tabel", "x"} << none << none << none << 2
                                     << "corvane: Unknown option 'tabel'.";
-    QTest::newRow("missing value") << Arguments{"corvane", "--log-file"} << none << none << 2
+    QTest::newRow("missing value") << Arguments{"corvane", "--log-file"} << none << none << none << 2
                                    << "corvane: Missing value after '--log-file'.";
-    QTest::newRow("stray argument") << Arguments{"corvane", "RatingTable.txt"} << none << none << 2
-                                    << "corvane: Unexpected argument 'RatingTable.txt'.";
+    QTest::newRow("a session file") << Arguments{"corvane", "evening.corvane"} << none << none
+                                    << Text("evening.corvane") << -1 << "";
+    QTest::newRow("a second file") << Arguments{"corvane", "evening.corvane", "RatingTable.txt"} << none << none << none
+                                   << 2 << "corvane: Unexpected argument 'RatingTable.txt'.";
     QTest::newRow("an error wins over help")
-        << Arguments{"corvane", "--help", "--bogus"} << none << none << 2 << "corvane: Unknown option 'bogus'.";
+        << Arguments{"corvane", "--help", "--bogus"} << none << none << none << 2 << "corvane: Unknown option 'bogus'.";
 }
 
 void TestCommandLine::afterTheApplication()
@@ -49,11 +54,13 @@ void TestCommandLine::afterTheApplication()
     QFETCH(Arguments, arguments);
     QFETCH(std::optional<QString>, table);
     QFETCH(std::optional<QString>, logFile);
+    QFETCH(std::optional<QString>, session);
     QFETCH(int, status);
     QFETCH(QString, printed);
     const CommandLine commandLine = parseCommandLine(arguments);
     QCOMPARE(commandLine.options.tableFile, table);
     QCOMPARE(commandLine.options.logFile, logFile);
+    QCOMPARE(commandLine.options.sessionFile, session);
     QCOMPARE(commandLine.exitStatus.value_or(-1), status);
     QCOMPARE(commandLine.output.section(u'\n', 0, 0), printed);
     // Errors go to standard error, followed by the usage.

@@ -1,0 +1,197 @@
+#include "console/Unit_Main.h"
+#include "controls/buttons.h"
+#include "controls/choicebox.h"
+#include "controls/radiogroup.h"
+#include "controls/spinfield.h"
+#include "roster/Unit_Enemy.h"
+#include "rules/filereading.h"
+#include "rules/rating.h"
+#include "sheet/Unit_Friend_States.h"
+#include "shell/forms.h"
+#include "shell/sessionfile.h"
+#include "support/appfixture.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+// What a user sees in every control of every window but the dialogs (which
+// keep only what was last typed into them), one line per control in the
+// order the windows hold them. Labels count too: they show what the
+// handlers derive.
+QStringList controlStates()
+{
+    QList<QWidget *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->windowType() == Qt::Window && !qobject_cast<QDialog *>(w))
+            windows.append(w);
+    }
+    std::sort(windows.begin(), windows.end(),
+              [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
+    QStringList states;
+    for (QWidget *window : windows) {
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            QString state;
+            if (auto *field = qobject_cast<SpinField *>(w))
+                state = field->text();
+            else if (auto *box = qobject_cast<ChoiceBox *>(w))
+                state = QStringLiteral("%1 #%2 of %3")
+                            .arg(box->text())
+                            .arg(box->itemIndex())
+                            .arg(box->items().join(u'|'));
+            else if (auto *button = qobject_cast<QAbstractButton *>(w); button && button->isCheckable())
+                state = button->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+            else if (auto *edit = qobject_cast<EditField *>(w))
+                state = edit->text();
+            else if (auto *label = qobject_cast<QLabel *>(w))
+                state = label->text();
+            else if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+                state = memo->toPlainText();
+            else if (auto *list = qobject_cast<QTreeWidget *>(w))
+                for (QTreeWidgetItemIterator row(list); *row; ++row)
+                    for (int column = 0; column < list->columnCount(); ++column)
+                        state += (*row)->text(column) + u'|';
+            else
+                continue;
+            states.append(QStringLiteral("%1/%2 %3: %4")
+                              .arg(window->objectName(), w->objectName(),
+                                   w->isVisibleTo(window) ? QString() : QStringLiteral("(hidden)"), state));
+        }
+    }
+    return states;
+}
+
+void answer(QMessageBox::StandardButton button, const std::function<void()> &ask)
+{
+    const int result = whileModal<QMessageBox>(
+        ask, [button](QMessageBox *box) { QTest::mouseClick(box->button(button), Qt::LeftButton); });
+    QCOMPARE(result, int(button));
+}
+
+} // namespace
+
+// An evening kept in a session file and given back to the windows.
+class TestSessionFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void evenings();
+    void badFilesChangeNothing_data();
+    void badFilesChangeNothing();
+};
+
+void TestSessionFile::evenings()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("evening.corvane"));
+    QStringList saved;
+    {
+        AppFixture app;
+        typeInto(F_States2->Dex, QStringLiteral("015"));
+        typeInto(F_States2->Vit, QStringLiteral("21"));
+        typeInto(F_States2->Wil, QStringLiteral("9"));
+        // Two Warriors tie at 3, and only the second dodges.
+        for (const char *skill : {"Fighter:3:0:1", "Fencer:3:0:0", "Sorcerer:2:1:0", "Scout:4:2:0"})
+            QVERIFY(addSkill(QString::fromLatin1(skill)));
+        typeInto(F_States2->HP_max, QStringLiteral("30"));
+        typeInto(Main->SpinEdit7, QStringLiteral("12"));
+        typeInto(Main->SpinEdit9, QStringLiteral("3"));
+        typeInto(Main->SpinEdit10, QStringLiteral("-1"));
+        typeInto(Main->SpinEdit3, QStringLiteral("11"));
+        QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+        QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+        // Key clicks carry only Latin-1.
+        Enemy->Name[0]->setFieldText(QStringLiteral("ゴブリン"));
+        typeInto(Enemy->Name[1], QStringLiteral("Wolf"));
+        typeInto(Enemy->Name[2], QStringLiteral("Ogre, the \"big\" one"));
+        typeInto(Enemy->HP_max[1], QStringLiteral("40"));
+        typeInto(Enemy->Piece[1], QStringLiteral("2"));
+        typeInto(Enemy->HP_pst[1], QStringLiteral("33"));
+        typeInto(Enemy->Hit_mod[2], QStringLiteral("4"));
+        typeInto(Enemy->Ddg_fix[0], QStringLiteral("12"));
+        CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
+        Main->FileSaveAs->trigger();
+        QVERIFY(app.errors().isEmpty());
+        saved = controlStates();
+    }
+
+    // The next evening starts with the file.
+    StartOptions options;
+    options.sessionFile = path;
+    AppFixture app(
+        [](const QDir &folder) { QVERIFY(writeFile(folder.filePath(RatingTableName), AppFixture::sampleTable())); },
+        options);
+    QVERIFY(app.errors().isEmpty());
+    QCOMPARE(controlStates(), saved);
+
+    // Opening over more rows, the other mode and an unsaved change asks
+    // first, then rebuilds all of it.
+    QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+    QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+    clickOn(Main->RadioGroup1->item(OppositionMode::Random));
+    QVERIFY(addSkill(QStringLiteral("Sage:5:3:0")));
+    CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
+    answer(QMessageBox::No, [] { Main->FileOpen->trigger(); });
+    QCOMPARE(controlStates(), saved);
+    QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+    QCOMPARE(Main->ComboBox7->count(), 4);
+
+    // Closing over a change asks too: Cancel keeps the program, Yes saves.
+    answer(QMessageBox::Cancel, [] { Main->close(); });
+    QVERIFY(Main->isVisible());
+    answer(QMessageBox::Yes, [] { Main->close(); });
+    QVERIFY(!Main->isVisible());
+    QVERIFY(fileContents(path).contains("\"name\": \"Name 4\""));
+    QVERIFY(app.errors().isEmpty());
+}
+
+void TestSessionFile::badFilesChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    Session session;
+    session.skills = {{QStringLiteral("Fighter"), QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1")}};
+    session.enemies = {EnemyEntry()};
+    const QByteArray valid = sessionToJson(session);
+    const auto changed = [&](const char *from, const char *to) {
+        QByteArray bytes = valid;
+        return bytes.replace(from, to);
+    };
+    // A null array stands for a folder.
+    QTest::newRow("broken JSON") << QByteArray("{\"format\": \"corvane-session\"\n \"version\": 1}")
+                                 << "は読めません: 2 行目が JSON ではありません (unterminated object)";
+    QTest::newRow("wrong mark") << changed("corvane-session", "corvane-sheet")
+                                << "は読めません: format が \"corvane-session\" ではありません.";
+    QTest::newRow("newer version") << changed("\"version\": 1", "\"version\": 2")
+                                   << "は読めません: version 2 はこのプログラムより新しい形式です (読めるのは 1 まで)";
+    QTest::newRow("wrong kind") << changed("\"presentHp\": \"\"", "\"presentHp\": 12")
+                                << "は読めません: presentHp が文字列ではありません.";
+    QTest::newRow("level no integer") << changed("\"level\": \"3\"", "\"level\": \"3a\"")
+                                      << "は読めません: skills[0].level '3a' が整数ではありません.";
+    QTest::newRow("2 MiB") << valid + QByteArray(2 * MaxTextFileBytes, ' ') << "は開けません.";
+    QTest::newRow("folder") << QByteArray() << "は開けません.";
+}
+
+void TestSessionFile::badFilesChangeNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    AppFixture app;
+    const QString name = QStringLiteral("bad.corvane");
+    QVERIFY(bytes.isNull() ? QDir().mkdir(name) : writeFile(name, bytes));
+    const QStringList before = controlStates();
+
+    CurrentSession->setFileChooser([&](SessionFile::Choice) { return name; });
+    Main->FileOpen->trigger();
+    QCOMPARE(app.errorTexts(), QStringList{QStringLiteral("ファイル %1 %2").arg(name, problem)});
+    QCOMPARE(controlStates(), before);
+    QCOMPARE(CurrentSession->fileName(), std::nullopt);
+}
+
+QTEST_MAIN(TestSessionFile)
+#include "tst_sessionfile.moc"
