@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 
 #include <utility>
@@ -201,6 +202,10 @@ bool SessionFile::mayDropChanges()
                     QStringLiteral("%1 への変更を保存しますか?").arg(QFileInfo(*m_fileName).fileName()),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Main);
     box.setDefaultButton(QMessageBox::Yes);
+    // Qt's own translations are not shipped; the windows speak Japanese.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         saveTo(*m_fileName);
