@@ -6,15 +6,11 @@
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/errordisplay.h"
-#include "controls/radiogroup.h"
-#include "controls/spinfield.h"
 #include "roster/Unit_Enemy.h"
-#include "rules/inttext.h"
 #include "rules/odds.h"
 #include "shell/forms.h"
 
 #include <QEvent>
-#include <QLineEdit>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -74,7 +70,12 @@ QString TMain::diceRollOdds() const
     const int rating = ComboBox4->itemIndex();
     if (setup->chainsRating && rating >= 0)
         chained = ratingOdds(m_ratingTable, rating, ratingRollSetup());
-    return diceRollOddsText(*setup, targets, range->size(), chained);
+    QString text = diceRollOddsText(*setup, targets, range->size(), chained);
+    // The chained roll would write nothing; this is also why Dice Roll is
+    // disabled then.
+    if (setup->chainsRating && rating < 0)
+        text += u'\n' + nothingToRollText(NothingToRoll::NoRating);
+    return text;
 }
 
 QString TMain::ratingRollOdds() const

@@ -396,7 +396,7 @@ void TestConsoleRules::oddsFollowTheSetup()
     typeInto(Main->SpinEdit1, u"5"_s);
     typeInto(Main->SpinEdit2, u"1"_s);
     typeInto(Enemy->Ddg_mod[0], u"3"_s);
-    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%"_s);
+    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%\n威力が選ばれていません"_s);
     pickEntry(Main->ComboBox4, 0); // Blade
     QCOMPARE(oddsOn(Main->Button2), u"期待値 7.2、クリティカル 16.7%"_s);
     QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%、威力期待値 6.0"_s);
