@@ -402,10 +402,6 @@ void TestConsoleRules::oddsFollowTheSetup()
     QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%、威力期待値 6.0"_s);
     typeInto(Enemy->Ddg_mod[0], u"4"_s);
     QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 72.2%、威力期待値 5.2"_s);
-    typeInto(Main->SpinEdit6, u"4"_s);
-    QCOMPARE(oddsOn(Main->Button2), u"期待値 11.1、クリティカル 16.7%"_s);
-    clickOn(Main->CheckBox1);
-    QCOMPARE(oddsOn(Main->Button2), u"期待値 9.9、クリティカル 0.0%"_s);
 
     // The dodge of the worked example; with no target, only a natural 2
     // lets the chosen enemy's blow through.
@@ -424,7 +420,6 @@ void TestConsoleRules::oddsFollowTheSetup()
     while (Enemy->RowCount < 14)
         QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     const QStringList lines = oddsOn(Main->Button1).split(u'\n');
-    QCOMPARE(lines.size(), 13);
     QCOMPARE(lines.at(11), u"Name 12: 回避 97.2%、被ダメージ期待値 0.1"_s);
     QCOMPARE(lines.at(12), u"ほか 2 体"_s);
 
