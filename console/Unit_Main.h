@@ -86,10 +86,12 @@ public:
     [[nodiscard]] TargetMode targetMode() const;
     [[nodiscard]] RadioButton *targetModeButton(TargetMode mode) const;
 
-    // What the two commands read: none without a check type.
+    // What Dice Roll reads once per click, none without a check type; what a
+    // check against index i reads, from the roster's first `rows` rows (i is
+    // an enemy row wherever the target mode compares with one); and what
+    // Rating Roll reads besides the rating. The commands and their odds read
+    // the controls through these alone.
     [[nodiscard]] std::optional<DiceRollSetup> diceRollSetup() const;
-    // What a check against index i reads, from the roster's first `rows`
-    // rows; i is an enemy row wherever the target mode compares with one.
     [[nodiscard]] TargetValues targetValues(const DiceRollSetup &setup, qint32 i, qint32 rows) const;
     [[nodiscard]] RatingRollSetup ratingRollSetup() const;
 
