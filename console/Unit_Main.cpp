@@ -56,6 +56,7 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     createControls(client);
     linkTabOrder();
     bindHandlers();
+    watchOdds();
     setOuterGeometry(this, 192, 107, 696, 480);
     // The menu bar lies outside the drawn client area but inside a Qt window.
     // The main window lays the bar out at its height for the window's width,
@@ -64,7 +65,10 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     resize(width(), clientHeightFor(480) - DrawnMenuHeight + menuHeight);
 }
 
-TMain::~TMain() = default;
+TMain::~TMain()
+{
+    setAfterEntries({});
+}
 
 void TMain::createMenu()
 {
@@ -286,11 +290,6 @@ void TMain::ViewAboutExecute(QObject *)
 {
     if (AboutBox)
         AboutBox->exec();
-}
-
-QString TMain::RollDice(int count, int sides)
-{
-    return ::rollDice(*m_random, count, sides);
 }
 
 QString TMain::RollRatingDice(qint32 criticalValue, bool criticalsOn)

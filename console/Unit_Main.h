@@ -11,6 +11,7 @@
 // back into it: AbilityBonus, SetSkillList and the target list ComboBox7.
 
 #include "controls/handler.h"
+#include "rules/checkresolution.h"
 #include "rules/checksetup.h"
 #include "rules/checktypes.h"
 #include "rules/random.h"
@@ -22,6 +23,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Button;
 class CheckBox;
@@ -83,6 +85,23 @@ public:
     // for, and the radio button that stands for a mode.
     [[nodiscard]] TargetMode targetMode() const;
     [[nodiscard]] RadioButton *targetModeButton(TargetMode mode) const;
+
+    // What Dice Roll reads once per click, none without a check type; what a
+    // check against index i reads, from the roster's first `rows` rows (i is
+    // an enemy row wherever the target mode compares with one); and what
+    // Rating Roll reads besides the rating. The commands and their odds read
+    // the controls through these alone.
+    [[nodiscard]] std::optional<DiceRollSetup> diceRollSetup() const;
+    [[nodiscard]] TargetValues targetValues(const DiceRollSetup &setup, qint32 i, qint32 rows) const;
+    [[nodiscard]] RatingRollSetup ratingRollSetup() const;
+
+    // The odds of Dice Roll and Rating Roll as the setup stands, as their
+    // tool tips and accessible descriptions show them.
+    [[nodiscard]] QString diceRollOdds() const;
+    [[nodiscard]] QString ratingRollOdds() const;
+    // Brings both buttons' tool tips and descriptions up to date. Runs after
+    // every entry of the user and before a button shows its tool tip.
+    void showOdds() noexcept;
 
     [[nodiscard]] const RatingTable &ratingTable() const noexcept { return m_ratingTable; }
     [[nodiscard]] RandomSource &random() noexcept { return *m_random; }
@@ -173,15 +192,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createMenu();
     void createControls(QWidget *client);
     void bindHandlers();
+    // Keeps the odds current from the first pass of the event loop on.
+    void watchOdds();
     void linkTabOrder();
 
-    // The dice work of the two commands.
-    QString RollDice(int count, int sides);
+    // The dice work of the rating roll; the check's is in rollCheck() and
+    // rollDamage().
     QString RollRatingDice(qint32 criticalValue, bool criticalsOn);
 
     std::unique_ptr<RandomSource> m_random;

@@ -16,6 +16,15 @@ ErrorDisplay::Sink &sink()
     return s;
 }
 
+std::function<void()> &afterEntries()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+// How many guarded() entries are running, one inside the other.
+int entryDepth = 0;
+
 } // namespace
 
 QString ErrorDisplay::captionFor(const QString &executablePath)
@@ -58,8 +67,14 @@ void ErrorDisplay::show(const QString &message)
     box.exec();
 }
 
+void setAfterEntries(std::function<void()> hook)
+{
+    afterEntries() = std::move(hook);
+}
+
 void guarded(const std::function<void()> &entry) noexcept
 {
+    ++entryDepth;
     // Showing an error can itself fail (no memory); the program still must
     // not let anything escape into the event loop.
     try {
@@ -73,5 +88,12 @@ void guarded(const std::function<void()> &entry) noexcept
             ErrorDisplay::show(QStringLiteral("Unexpected error"));
         }
     } catch (...) {
+    }
+    --entryDepth;
+    if (entryDepth == 0 && afterEntries()) {
+        try {
+            afterEntries()();
+        } catch (...) {
+        }
     }
 }

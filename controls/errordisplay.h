@@ -38,3 +38,9 @@ void setSink(Sink sink);
 // creation). The program's errors end the whole chain of handlers at the
 // failing step and are shown here; nothing is ever thrown into Qt.
 void guarded(const std::function<void()> &entry) noexcept;
+
+// Runs once the outermost guarded() entry has ended, whether it failed or
+// not, so that what shows the state the user's entries leave (the console's
+// odds) can keep itself current. One hook at a time; an empty function
+// removes it. Whatever it throws is dropped.
+void setAfterEntries(std::function<void()> hook);

@@ -44,3 +44,76 @@ qint32 modifierOfFixed(qint32 fixedValue) noexcept
 {
     return wrapSub(fixedValue, FixedOpposingRoll);
 }
+
+std::optional<TargetRange> targetRange(TargetMode mode, qint32 chosenRow, qint32 rowCount) noexcept
+{
+    if (mode == TargetMode::AllEnemies)
+        return TargetRange{0, wrapSub(rowCount, 1)};
+    if (mode == TargetMode::OneEnemy && !isEnemyRow(chosenRow, rowCount))
+        return std::nullopt;
+    return TargetRange{chosenRow, chosenRow};
+}
+
+bool isEnemyRow(qint32 index, qint32 rowCount) noexcept
+{
+    return index >= 0 && index < rowCount;
+}
+
+bool isCompared(TargetMode mode, qint32 roll) noexcept
+{
+    return mode != TargetMode::None && !isNaturalTwo(roll);
+}
+
+bool drawsOpposingDice(const DiceRollSetup &setup, qint32 roll) noexcept
+{
+    return setup.randomOpposition && isCompared(setup.targetMode, roll);
+}
+
+CheckOutcome checkOutcome(const DiceRollSetup &setup, const TargetValues &target, qint32 roll, qint32 opposingRoll,
+                          bool previousSuccess) noexcept
+{
+    CheckOutcome outcome;
+    outcome.success = previousSuccess;
+    const bool natural2 = isNaturalTwo(roll);
+    if (natural2) {
+        outcome.verdict = false;
+    } else if (isCompared(setup.targetMode, roll)) {
+        outcome.success = checkSucceeds(setup.checkType, setup.modifier, roll, target.opposing, opposingRoll);
+        outcome.verdict = outcome.success;
+    }
+    // After a natural 2 the flag may still hold an earlier target's success;
+    // it decides nothing there.
+    outcome.chainsRating = setup.chainsRating && !natural2 && outcome.success;
+    outcome.damageStep
+        = setup.checkType == CheckType::Dodge && (!outcome.success || natural2) && target.damageModifier.has_value();
+    return outcome;
+}
+
+qint32 hpLoss(const DiceRollSetup &setup, qint32 damageRoll, qint32 damageModifier)
+{
+    return setup.hpTarget ? damageLoss(damageRoll, damageModifier, setup.protection) : 0;
+}
+
+CheckRoll rollCheck(RandomSource &random, const DiceRollSetup &setup, const TargetValues &target, bool previousSuccess)
+{
+    const QString dice = rollDice(random, 2, 6);
+    const qint32 roll = sumDice(dice);
+    qint32 opposingRoll = FixedOpposingRoll;
+    if (drawsOpposingDice(setup, roll))
+        opposingRoll = sumDice(rollDice(random, 2, 6));
+    CheckRoll check;
+    check.outcome = checkOutcome(setup, target, roll, opposingRoll, previousSuccess);
+    check.line = checkLine(setup.checkType, dice, setup.modifier);
+    if (check.outcome.verdict)
+        check.line += checkResultText()[*check.outcome.verdict ? 1 : 0];
+    return check;
+}
+
+DamageRoll rollDamage(RandomSource &random, const DiceRollSetup &setup, qint32 damageModifier)
+{
+    const QString dice = rollDice(random, 2, 6);
+    DamageRoll damage;
+    damage.loss = hpLoss(setup, sumDice(dice), damageModifier);
+    damage.line = formatCheckRoll(dice, damageModifier);
+    return damage;
+}

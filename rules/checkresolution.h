@@ -1,9 +1,15 @@
 #pragma once
 
+#include "rules/checksetup.h"
+#include "rules/random.h"
+
 #include <QString>
 
+#include <optional>
+
 // The arithmetic of a check against an opponent and of the damage a failed
-// dodge lets through.
+// dodge lets through, and what one click of Dice Roll decides per target.
+// The command and its odds both go through here.
 
 // The opposing modifier a check takes from an enemy row: the row's dodge
 // against a hit, its hit against a dodge, nothing for other checks.
@@ -33,3 +39,93 @@ inline constexpr int Fixed = 1;
 // fixed roll, and the modifier a fixed value stands for.
 [[nodiscard]] qint32 fixedValueOf(qint32 modifier) noexcept;
 [[nodiscard]] qint32 modifierOfFixed(qint32 fixedValue) noexcept;
+
+// What a click of Dice Roll reads once, for all its targets.
+struct DiceRollSetup
+{
+    int checkType = CheckType::General;
+    // Base value plus temporary modifier.
+    qint32 modifier = 0;
+    TargetMode targetMode = TargetMode::None;
+    bool randomOpposition = false;
+    // The rating roll follows a check that did not fail.
+    bool chainsRating = false;
+    // A failed dodge costs HP, less the protection.
+    bool hpTarget = false;
+    qint32 protection = 0;
+};
+
+// What a check against one target reads besides the setup.
+struct TargetValues
+{
+    // The opposing modifier; target mode none compares nothing.
+    qint32 opposing = 0;
+    // The damage modifier of the enemy row whose blow a failed dodge takes;
+    // none without such a row (or for any other check).
+    std::optional<qint32> damageModifier;
+};
+
+// The indices a click works through, in ascending order: every enemy row
+// with all enemies, else the row chosen, which in target modes none and
+// number serves only the damage step and may be none (-1).
+struct TargetRange
+{
+    qint32 first = 0;
+    qint32 last = -1;
+
+    [[nodiscard]] bool isEmpty() const noexcept { return last < first; }
+    [[nodiscard]] qint64 size() const noexcept { return isEmpty() ? 0 : qint64(last) - first + 1; }
+};
+// None when one enemy is to be checked but none is chosen.
+[[nodiscard]] std::optional<TargetRange> targetRange(TargetMode mode, qint32 chosenRow, qint32 rowCount) noexcept;
+// Whether an index names an enemy row, as the damage step needs.
+[[nodiscard]] bool isEnemyRow(qint32 index, qint32 rowCount) noexcept;
+
+// A natural 2 fails in every target mode.
+[[nodiscard]] constexpr bool isNaturalTwo(qint32 roll) noexcept
+{
+    return roll == 2;
+}
+// Only a roll that is not a natural 2 is compared, and only in target modes
+// other than none; in random opposition mode only a compared roll draws the
+// opposing dice.
+[[nodiscard]] bool isCompared(TargetMode mode, qint32 roll) noexcept;
+[[nodiscard]] bool drawsOpposingDice(const DiceRollSetup &setup, qint32 roll) noexcept;
+
+// What a check against one target comes to.
+struct CheckOutcome
+{
+    // The verdict written after the check roll: none in target mode none.
+    std::optional<bool> verdict;
+    // The success flag after this target. A click sets it once, to true; a
+    // compared verdict replaces it, anything else keeps it.
+    bool success = true;
+    // The rating roll follows.
+    bool chainsRating = false;
+    // The enemy's damage roll follows: a failed dodge, or a dodge's natural 2.
+    bool damageStep = false;
+};
+// The opposing roll matters only where the roll is compared.
+[[nodiscard]] CheckOutcome checkOutcome(const DiceRollSetup &setup, const TargetValues &target, qint32 roll,
+                                        qint32 opposingRoll, bool previousSuccess) noexcept;
+// The HP a damage roll costs: none unless the power target is HP.
+[[nodiscard]] qint32 hpLoss(const DiceRollSetup &setup, qint32 damageRoll, qint32 damageModifier);
+
+// One target's check as the command rolls it: the check dice, then the
+// opposing dice where it takes them (never logged), and the check line.
+struct CheckRoll
+{
+    QString line;
+    CheckOutcome outcome;
+};
+[[nodiscard]] CheckRoll rollCheck(RandomSource &random, const DiceRollSetup &setup, const TargetValues &target,
+                                  bool previousSuccess);
+
+// The enemy's blow after a failed dodge: its dice, the HP it costs and the
+// damage line.
+struct DamageRoll
+{
+    QString line;
+    qint32 loss = 0;
+};
+[[nodiscard]] DamageRoll rollDamage(RandomSource &random, const DiceRollSetup &setup, qint32 damageModifier);

@@ -65,6 +65,11 @@ qint32 criticalValue(qint32 base, qint32 modifier)
     return value < MinimumCriticalValue ? MinimumCriticalValue : value;
 }
 
+bool rollsAgain(qint32 result, qint32 criticalValue, bool criticalsOn) noexcept
+{
+    return criticalsOn && result >= criticalValue;
+}
+
 QString rollRatingDice(RandomSource &random, qint32 criticalValue, bool criticalsOn)
 {
     QString chain;
@@ -73,7 +78,7 @@ QString rollRatingDice(RandomSource &random, qint32 criticalValue, bool critical
         sum = sumDice(rollDice(random, 2, 6));
         chain += QString::number(sum);
         chain += u'/';
-    } while (criticalsOn && sum >= criticalValue);
+    } while (rollsAgain(sum, criticalValue, criticalsOn));
     chain.chop(1);
     return chain;
 }

@@ -45,6 +45,22 @@ inline constexpr qint32 MinimumCriticalValue = 8;
 // Base plus modifier, raised to the minimum.
 [[nodiscard]] qint32 criticalValue(qint32 base, qint32 modifier);
 
+// Whether a result rolls again: while criticals are on, at or above the
+// critical value.
+[[nodiscard]] bool rollsAgain(qint32 result, qint32 criticalValue, bool criticalsOn) noexcept;
+
+// What the Rating Roll command reads besides the rating.
+struct RatingRollSetup
+{
+    qint32 criticalBase = 10;
+    qint32 criticalModifier = 0;
+    bool criticalsOn = true;
+    // Base modifier plus temporary modifier.
+    qint32 modifier = 0;
+
+    [[nodiscard]] qint32 criticalValue() const { return ::criticalValue(criticalBase, criticalModifier); }
+};
+
 // Rolls 2D6 and rolls again for as long as a result reaches the critical
 // value while criticals are on; the results joined by "/" ("10/11/5").
 [[nodiscard]] QString rollRatingDice(RandomSource &random, qint32 criticalValue, bool criticalsOn);

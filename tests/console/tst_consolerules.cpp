@@ -9,11 +9,15 @@
 #include "shell/forms.h"
 #include "support/appfixture.h"
 
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,6 +29,14 @@ void setSkills(const QList<QStringList> &rows)
     for (const QStringList &row : rows)
         F_States2->SkillList->addTopLevelItem(new QTreeWidgetItem(row));
     Main->SetSkillList();
+}
+
+// What a button's tool tip and accessible description say, when they agree.
+QString oddsOn(const QWidget *button)
+{
+    if (button->toolTip() != button->accessibleDescription())
+        return u"tool tip \"%1\", description \"%2\""_s.arg(button->toolTip(), button->accessibleDescription());
+    return button->toolTip();
 }
 
 // The enabled state of every control that the enabling rules set.
@@ -65,6 +77,7 @@ private Q_SLOTS:
     void scrollBarFromTheNinthRow();
     void resetRestoresWhatIsChecked();
     void resetWithNothingCheckedDoesNothing();
+    void oddsFollowTheSetup();
 
 private:
     std::unique_ptr<AppFixture> m_app;
@@ -369,6 +382,54 @@ void TestConsoleRules::resetWithNothingCheckedDoesNothing()
     QCOMPARE(Main->Memo1->lines(), QStringList{QStringLiteral("kept")});
     QCOMPARE(Main->SpinEdit7->text(), QStringLiteral("3"));
     QCOMPARE(Main->SpinEdit8->text(), QStringLiteral("14"));
+}
+
+void TestConsoleRules::oddsFollowTheSetup()
+{
+    clickOn(Main->RadioButton3);
+    QCOMPARE(oddsOn(Main->Button1), u"対象の敵が選ばれていません"_s);
+    QCOMPARE(oddsOn(Main->Button2), u"威力が選ばれていません"_s);
+
+    // The hit check of the worked example, then against a better dodge.
+    pickEntry(Main->ComboBox1, 1);
+    pickEntry(Main->ComboBox7, 0);
+    typeInto(Main->SpinEdit1, u"5"_s);
+    typeInto(Main->SpinEdit2, u"1"_s);
+    typeInto(Enemy->Ddg_mod[0], u"3"_s);
+    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%\n威力が選ばれていません"_s);
+    pickEntry(Main->ComboBox4, 0); // Blade
+    QCOMPARE(oddsOn(Main->Button2), u"期待値 7.2、クリティカル 16.7%"_s);
+    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 83.3%、威力期待値 6.0"_s);
+    typeInto(Enemy->Ddg_mod[0], u"4"_s);
+    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 成功 72.2%、威力期待値 5.2"_s);
+
+    // The dodge of the worked example; with no target, only a natural 2
+    // lets the chosen enemy's blow through.
+    pickEntry(Main->ComboBox1, 2);
+    typeInto(Main->SpinEdit1, u"5"_s);
+    typeInto(Main->SpinEdit2, u"0"_s);
+    typeInto(Enemy->Hit_mod[0], u"4"_s);
+    typeInto(Enemy->Dmg_mod[0], u"3"_s);
+    typeInto(Main->SpinEdit9, u"3"_s);
+    QCOMPARE(oddsOn(Main->Button1), u"Name 1: 回避 72.2%、被ダメージ期待値 1.9"_s);
+    clickOn(Main->RadioButton1);
+    QCOMPARE(oddsOn(Main->Button1), u"自動失敗 2.8%、被ダメージ期待値 0.2"_s);
+
+    // Twelve targets are shown, and how many more there are.
+    clickOn(Main->RadioButton4);
+    while (Enemy->RowCount < 14)
+        QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
+    const QStringList lines = oddsOn(Main->Button1).split(u'\n');
+    QCOMPARE(lines.at(11), u"Name 12: 回避 97.2%、被ダメージ期待値 0.1"_s);
+    QCOMPARE(lines.at(12), u"ほか 2 体"_s);
+
+    // A change that no user made shows once the tool tip is asked for.
+    Enemy->Hit_mod[0]->setValue(-20);
+    QVERIFY(oddsOn(Main->Button1).startsWith(u"Name 1: 回避 72.2%"_s));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), Main->Button1->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Main->Button1, &hover);
+    QToolTip::hideText();
+    QCOMPARE(oddsOn(Main->Button1).section(u'\n', 0, 0), u"Name 1: 回避 97.2%、被ダメージ期待値 0.2"_s);
 }
 
 QTEST_MAIN(TestConsoleRules)

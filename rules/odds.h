@@ -1,0 +1,76 @@
+#pragma once
+
+#include "rules/checkresolution.h"
+#include "rules/rating.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The exact odds of what Dice Roll and Rating Roll leave to the dice, from
+// the same inputs the commands read and through the same rules they follow,
+// and the texts the two buttons' tool tips show them in.
+
+// An exact fraction of equally likely outcomes.
+struct Fraction
+{
+    qint64 numerator = 0;
+    qint64 denominator = 1;
+
+    [[nodiscard]] double value() const noexcept { return double(numerator) / double(denominator); }
+};
+
+// One target of a Dice Roll click. Chances are counted over the 36 faces of
+// the check dice (times the 36 of the opposing dice in random mode), the
+// expected loss over those times the 36 of the damage dice.
+struct TargetOdds
+{
+    // A compared verdict of success; none in target mode none.
+    Fraction success;
+    Fraction naturalTwo;
+    // The chained rating roll runs.
+    Fraction chainsRating;
+    // The enemy's damage roll follows.
+    Fraction damageStep;
+    // The HP it costs on average.
+    Fraction expectedLoss;
+};
+// The odds of the click's first target. A later target's would be the same:
+// the success flag a target takes over from the one before never decides
+// anything, since a natural 2 neither chains nor escapes the damage step.
+[[nodiscard]] TargetOdds targetOdds(const DiceRollSetup &setup, const TargetValues &target);
+
+// One Rating Roll.
+struct RatingOdds
+{
+    // The line's total, the chain's sum plus the modifier; a first result of
+    // 2 writes no total and counts 0. Totals are taken as they are, not
+    // wrapped at 32 bits as the log writes them.
+    double expectedTotal = 0;
+    // The chain rolls again at least once.
+    Fraction critical;
+    // The error a roll may end with: the rating lacks a value for a result,
+    // or holds one that is no integer.
+    std::optional<QString> fault;
+};
+[[nodiscard]] RatingOdds ratingOdds(const RatingTable &table, qsizetype index, const RatingRollSetup &setup);
+
+// Why a command has nothing to roll.
+enum class NothingToRoll { NoCheckType, NoEnemyChosen, NoEnemies, NoRating };
+[[nodiscard]] QString nothingToRollText(NothingToRoll reason);
+
+// A target as the Dice Roll tool tip names it: the enemy's name, or the
+// opposing number; target mode none names none.
+struct NamedTarget
+{
+    QString name;
+    TargetValues values;
+};
+// The Dice Roll tool tip shows at most this many targets.
+inline constexpr qsizetype ShownTargets = 12;
+// One line per target, then how many more the click would roll against.
+// `chained` is the rating the check chains, if it chains one.
+[[nodiscard]] QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &targets,
+                                       qint64 targetCount, const std::optional<RatingOdds> &chained);
+[[nodiscard]] QString ratingRollOddsText(const RatingOdds &odds);

@@ -1,0 +1,183 @@
+#include "rules/odds.h"
+#include "support/files.h"
+#include "support/scripteddice.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(DiceRollSetup)
+Q_DECLARE_METATYPE(TargetValues)
+
+namespace {
+
+// What the command did over every face of the dice it may draw.
+struct Counts
+{
+    qint64 runs = 0, success = 0, naturalTwo = 0, chains = 0, damage = 0, loss = 0;
+};
+
+// Runs one target's check, and the damage roll where it follows, once for
+// every combination of faces of the check dice, the opposing dice (random
+// mode) and the damage dice (dodge), as the command rolls them.
+Counts rollEveryFace(const DiceRollSetup &setup, const TargetValues &target, bool previousSuccess)
+{
+    const int diceCount = 2 + (setup.randomOpposition ? 2 : 0) + (setup.checkType == CheckType::Dodge ? 2 : 0);
+    Counts counts;
+    for (qint64 code = 0, end = qint64(std::pow(6, diceCount)); code < end; ++code) {
+        QList<int> faces;
+        for (qint64 rest = code; faces.size() < diceCount; rest /= 6)
+            faces.append(int(rest % 6) + 1);
+        ScriptedRandom dice(faces);
+        const CheckRoll check = rollCheck(dice, setup, target, previousSuccess);
+        ++counts.runs;
+        counts.success += check.line.endsWith(checkResultText()[1]) ? 1 : 0;
+        counts.naturalTwo += faces[0] + faces[1] == 2 ? 1 : 0;
+        counts.chains += check.outcome.chainsRating ? 1 : 0;
+        if (check.outcome.damageStep) {
+            ++counts.damage;
+            counts.loss += rollDamage(dice, setup, *target.damageModifier).loss;
+        }
+    }
+    return counts;
+}
+
+// The fraction counted over `runs` equally likely outcomes; -1 when they
+// cannot count it.
+qint64 countedOver(const Fraction &fraction, qint64 runs)
+{
+    if (fraction.numerator == 0)
+        return 0;
+    return runs % fraction.denominator == 0 ? fraction.numerator * (runs / fraction.denominator) : -1;
+}
+
+RatingTable tableOf(const QByteArray &line)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"RatingTable.txt"_s);
+    RatingTable table;
+    if (writeFile(file, line))
+        table.load(file);
+    return table;
+}
+
+} // namespace
+
+// The odds against the rolls: every expected number comes from running the
+// command's own resolution over every face of its dice.
+class TestOdds : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void oddsCountWhatTheRollsDo_data();
+    void oddsCountWhatTheRollsDo();
+    void criticalChainAgainstEnumeration_data();
+    void criticalChainAgainstEnumeration();
+};
+
+void TestOdds::oddsCountWhatTheRollsDo_data()
+{
+    QTest::addColumn<DiceRollSetup>("setup");
+    QTest::addColumn<TargetValues>("target");
+
+    using enum TargetMode;
+    const int hit = CheckType::Hit;
+    const int dodge = CheckType::Dodge;
+    const int general = CheckType::General;
+    constexpr qint32 largest = std::numeric_limits<qint32>::max();
+    // Check type, modifier, target mode, random opposition, chained rating,
+    // HP as power target, protection; opposing and damage modifiers.
+    QTest::newRow("hit M 6 against dodge 3") << DiceRollSetup{hit, 6, OneEnemy, false, true} << TargetValues{3, {}};
+    QTest::newRow("dodge M 5 against hit 4, damage 3, protection 3")
+        << DiceRollSetup{dodge, 5, AllEnemies, false, false, true, 3} << TargetValues{4, 3};
+    QTest::newRow("hit, random opposition") << DiceRollSetup{hit, 2, OneEnemy, true, true} << TargetValues{1, {}};
+    QTest::newRow("dodge, random opposition")
+        << DiceRollSetup{dodge, 3, AllEnemies, true, true, true, 2} << TargetValues{2, 1};
+    QTest::newRow("a tie fails a hit") << DiceRollSetup{hit, 0, OneEnemy, false} << TargetValues{0, {}};
+    QTest::newRow("a tie saves a dodge") << DiceRollSetup{dodge, 0, OneEnemy, false, false, true} << TargetValues{1, 0};
+    QTest::newRow("only a natural 2 fails") << DiceRollSetup{general, 100, Number, false, true} << TargetValues{};
+    QTest::newRow("protection above every damage")
+        << DiceRollSetup{dodge, 0, AllEnemies, false, false, true, 100} << TargetValues{5, 2};
+    QTest::newRow("power target none") << DiceRollSetup{dodge, 0, AllEnemies, false} << TargetValues{5, 20};
+    QTest::newRow("none: all but a natural 2 chains") << DiceRollSetup{general, 0, None, false, true} << TargetValues{};
+    QTest::newRow("none: a dodge's blow on a natural 2 only")
+        << DiceRollSetup{dodge, 0, None, true, true, true} << TargetValues{0, 5};
+    QTest::newRow("number: a dodge without a chosen enemy")
+        << DiceRollSetup{dodge, 0, Number, false, false, true} << TargetValues{};
+    QTest::newRow("number: a dodge and the chosen enemy's blow")
+        << DiceRollSetup{dodge, 0, Number, true, false, true} << TargetValues{3, 4};
+    QTest::newRow("the check total wraps") << DiceRollSetup{hit, largest, OneEnemy, false} << TargetValues{0, {}};
+    QTest::newRow("the loss wraps") << DiceRollSetup{dodge, 0, AllEnemies, false, false, true, -largest - 1}
+                                    << TargetValues{9, largest - 5};
+}
+
+void TestOdds::oddsCountWhatTheRollsDo()
+{
+    QFETCH(DiceRollSetup, setup);
+    QFETCH(TargetValues, target);
+
+    const TargetOdds odds = targetOdds(setup, target);
+    // A click starts with the success flag set; where rolls are compared,
+    // the flag an earlier target left changes nothing.
+    for (const bool previousSuccess : {true, false}) {
+        if (!previousSuccess && setup.targetMode == TargetMode::None)
+            break;
+        const Counts counts = rollEveryFace(setup, target, previousSuccess);
+        QCOMPARE(countedOver(odds.success, counts.runs), counts.success);
+        QCOMPARE(countedOver(odds.naturalTwo, counts.runs), counts.naturalTwo);
+        QCOMPARE(countedOver(odds.chainsRating, counts.runs), counts.chains);
+        QCOMPARE(countedOver(odds.damageStep, counts.runs), counts.damage);
+        QCOMPARE(countedOver(odds.expectedLoss, counts.runs), counts.loss);
+    }
+}
+
+void TestOdds::criticalChainAgainstEnumeration_data()
+{
+    QTest::addColumn<RatingRollSetup>("setup");
+    QTest::newRow("criticals on at 10") << RatingRollSetup{10, 0, true, 4};
+    QTest::newRow("critical value 8 - 5 raised to 8") << RatingRollSetup{8, -5, true, -3};
+    QTest::newRow("criticals off") << RatingRollSetup{10, 0, false, 4};
+}
+
+// Rolls every face of each roll of a chain of up to 30 rolls (the rest lies
+// below 1e-9) through the command's own roll, sum and fumble rules.
+void TestOdds::criticalChainAgainstEnumeration()
+{
+    QFETCH(RatingRollSetup, setup);
+    const RatingTable table = tableOf("Blade,1,2,4,5,6,7,8,10,11,13\r\n"_ba);
+    double following = 0; // the expected sum of the rolls after a critical
+    for (int depth = 0; depth <= 30; ++depth) {
+        double sum = 0;
+        double total = 0;
+        int criticals = 0;
+        for (int face = 0; face < 36; ++face) {
+            // A 3 ends any chain.
+            ScriptedRandom dice{face / 6 + 1, face % 6 + 1, 1, 2};
+            const QString chain = rollRatingDice(dice, setup.criticalValue(), setup.criticalsOn);
+            const bool again = chain.contains(u'/');
+            const double value = table.sumRating(0, chain.section(u'/', 0, 0)) + (again ? following : 0);
+            sum += value;
+            if (!ratingFumbled(chain)) {
+                total += value + setup.modifier;
+                criticals += again ? 1 : 0;
+            }
+        }
+        following = sum / 36;
+        if (depth < 30)
+            continue;
+        const RatingOdds odds = ratingOdds(table, 0, setup);
+        QVERIFY(!odds.fault);
+        QVERIFY2(qAbs(odds.expectedTotal - total / 36) < 1e-9, qPrintable(u"%1"_s.arg(total / 36)));
+        QCOMPARE(countedOver(odds.critical, 36), criticals);
+    }
+    // A value the roll may need and cannot read is said, never raised.
+    QCOMPARE(ratingOdds(tableOf("Blade,1,2,x,5,6,7,8,10,11,13"_ba), 0, setup).fault, u"'x' は整数ではありません"_s);
+}
+
+QTEST_GUILESS_MAIN(TestOdds)
+#include "tst_odds.moc"
