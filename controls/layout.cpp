@@ -88,12 +88,13 @@ QRect availableAreaOf(const QWidget *window)
 QPoint onScreenPosition(const QRect &available, const QRect &window) noexcept
 {
     // Past the right or bottom edge first, so that a window too large for
-    // the area ends at its left or top edge.
-    const auto fit = [](int start, int length, int areaStart, int areaLength) {
-        const int end = areaStart + areaLength;
+    // the area ends at its left or top edge. The sums are taken wide, so no
+    // rectangle overflows them.
+    const auto fit = [](qint64 start, qint64 length, qint64 areaStart, qint64 areaLength) {
+        const qint64 end = areaStart + areaLength;
         if (start + length > end)
             start = end - length;
-        return qMax(start, areaStart);
+        return int(qMax(start, areaStart));
     };
     return {fit(window.x(), window.width(), available.x(), available.width()),
             fit(window.y(), window.height(), available.y(), available.height())};

@@ -44,8 +44,8 @@ void createForms(std::unique_ptr<RandomSource> random, const StartOptions &optio
 
     // Opening, saving and bringing a window back answer their keys in every
     // window the user works in, not only under the menu bar.
-    for (QWidget *window : {static_cast<QWidget *>(F_States2), static_cast<QWidget *>(Enemy)})
-        window->addActions(Main->sharedShortcuts());
+    F_States2->addActions(Main->sharedShortcuts());
+    Enemy->addActions(Main->sharedShortcuts());
 
     CurrentSession = new SessionFile;
 }
