@@ -7,9 +7,11 @@
 #include "controls/logmemo.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "roster/Unit_Enemy.h"
 #include "rules/checkresolution.h"
 #include "rules/dice.h"
 #include "rules/skilllevels.h"
+#include "sheet/Unit_Friend_States.h"
 #include "shell/Unit_About.h"
 #include "shell/forms.h"
 
@@ -41,6 +43,16 @@ ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, int left, int top
     return box;
 }
 
+// Shows a window that was closed or minimized where it was, in front, with
+// the keyboard.
+void bringBack(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
@@ -63,6 +75,7 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
     // which may exceed its size hint.
     const int menuHeight = qMax(menuBar()->sizeHint().height(), menuBar()->heightForWidth(width()));
     resize(width(), clientHeightFor(480) - DrawnMenuHeight + menuHeight);
+    keepOnScreen(this);
 }
 
 TMain::~TMain()
@@ -90,6 +103,18 @@ void TMain::createMenu()
     File1->addSeparator();
     FileExit = addEntry(QStringLiteral("FileExit"), QStringLiteral("終了(&X)"));
     connect(FileExit, &QAction::triggered, this, [this] { guarded([this] { close(); }); });
+
+    // The other windows only hide when closed; these bring them back.
+    View1 = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    View1->setObjectName(QStringLiteral("View1"));
+    ViewStates = View1->addAction(QStringLiteral("States"));
+    ViewStates->setObjectName(QStringLiteral("ViewStates"));
+    ViewStates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    connect(ViewStates, &QAction::triggered, this, [this] { guarded([this] { ViewStatesExecute(ViewStates); }); });
+    ViewEnemy = View1->addAction(QStringLiteral("Enemy"));
+    ViewEnemy->setObjectName(QStringLiteral("ViewEnemy"));
+    ViewEnemy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    connect(ViewEnemy, &QAction::triggered, this, [this] { guarded([this] { ViewEnemyExecute(ViewEnemy); }); });
 
     ViewAbout = new QAction(QStringLiteral("&About"), this);
     ViewAbout->setObjectName(QStringLiteral("_ViewAbout"));
@@ -290,6 +315,23 @@ void TMain::ViewAboutExecute(QObject *)
 {
     if (AboutBox)
         AboutBox->exec();
+}
+
+void TMain::ViewStatesExecute(QObject *)
+{
+    if (F_States2)
+        bringBack(F_States2);
+}
+
+void TMain::ViewEnemyExecute(QObject *)
+{
+    if (Enemy)
+        bringBack(Enemy);
+}
+
+QList<QAction *> TMain::sharedShortcuts() const
+{
+    return {FileOpen, FileSave, ViewStates, ViewEnemy};
 }
 
 QString TMain::RollRatingDice(qint32 criticalValue, bool criticalsOn)

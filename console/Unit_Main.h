@@ -63,6 +63,11 @@ public:
     void Button2Click(QObject *sender);
     void Button4Click(QObject *sender);
     void ViewAboutExecute(QObject *sender);
+    void ViewStatesExecute(QObject *sender);
+    void ViewEnemyExecute(QObject *sender);
+    // The menu's commands whose shortcuts work in the statistics and enemy
+    // windows too.
+    [[nodiscard]] QList<QAction *> sharedShortcuts() const;
 
     // The state rules of the console.
     void ComboBox1Change(QObject *sender);
@@ -118,6 +123,9 @@ public:
     QAction *FileSaveAs = nullptr;  // "名前を付けて保存(&A)..."; run by the session file in use
     QAction *FileSaveLog = nullptr; // "ログを保存(&L)...": the log's own save command
     QAction *FileExit = nullptr;    // "終了(&X)": closes this window as its frame does
+    QMenu *View1 = nullptr;         // "表示(&V)": brings the other windows back
+    QAction *ViewStates = nullptr;  // "States", Ctrl+1: shows F_States2
+    QAction *ViewEnemy = nullptr;   // "Enemy", Ctrl+2: shows Enemy
     QMenu *Help1 = nullptr;         // "&Help"
     QAction *ViewAbout = nullptr;   // "&About": shows AboutBox
     QAction *About1 = nullptr;      // the menu entry of ViewAbout

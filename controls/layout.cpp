@@ -58,6 +58,7 @@ void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int ou
 {
     window->move(left, top);
     window->resize(outerWidth - FrameWidth, clientHeightFor(outerHeight));
+    keepOnScreen(window);
 }
 
 int clientHeightFor(int outerHeight)
@@ -65,11 +66,58 @@ int clientHeightFor(int outerHeight)
     return outerHeight - FrameHeight;
 }
 
-int outerHeightOnScreen(const QWidget *window, int wanted, int minimum)
+namespace {
+
+// The frame and caption around a top-level window's client area: the one the
+// desktop gave it once it is shown, the one it was drawn with before.
+QSize frameSizeOf(const QWidget *window)
 {
-    const QRect available = window->screen()->availableGeometry();
-    const int room = qMin(available.height(), available.bottom() + 1 - window->pos().y());
-    return qMin(wanted, qMax(room, minimum));
+    if (window->isVisible())
+        return window->frameGeometry().size() - window->size();
+    return {FrameWidth, FrameHeight};
+}
+
+QRect availableAreaOf(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QPoint onScreenPosition(const QRect &available, const QRect &window) noexcept
+{
+    // Past the right or bottom edge first, so that a window too large for
+    // the area ends at its left or top edge. The sums are taken wide, so no
+    // rectangle overflows them.
+    const auto fit = [](qint64 start, qint64 length, qint64 areaStart, qint64 areaLength) {
+        const qint64 end = areaStart + areaLength;
+        if (start + length > end)
+            start = end - length;
+        return int(qMax(start, areaStart));
+    };
+    return {fit(window.x(), window.width(), available.x(), available.width()),
+            fit(window.y(), window.height(), available.y(), available.height())};
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QRect available = availableAreaOf(window);
+    if (available.isEmpty())
+        return;
+    const QRect outer(window->pos(), window->size() + frameSizeOf(window));
+    const QPoint position = onScreenPosition(available, outer);
+    if (position != outer.topLeft())
+        window->move(position);
+}
+
+int clientHeightOnScreen(const QWidget *window, int wanted, int minimum)
+{
+    const QRect available = availableAreaOf(window);
+    if (available.isEmpty())
+        return qMax(wanted, minimum);
+    const int room = available.height() - frameSizeOf(window).height();
+    return qMax(qMin(wanted, room), minimum);
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,

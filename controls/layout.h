@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QFrame;
@@ -18,12 +20,23 @@ inline constexpr int DrawnFontPixels = 12;
 [[nodiscard]] QString drawnFontFamily();
 void installWindowFont();
 
-// Moves a top-level window and sizes its client area from an outer size.
+// Moves a top-level window and sizes its client area from an outer size, then
+// keeps it on its screen.
 void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight);
 [[nodiscard]] int clientHeightFor(int outerHeight);
-// The outer height a window standing where it is may grow to: `wanted`, but
-// no further than the bottom of its screen, and never below `minimum`.
-[[nodiscard]] int outerHeightOnScreen(const QWidget *window, int wanted, int minimum);
+
+// Where a window whose outer rectangle is `window` goes so that all of it
+// lies in `available`, its screen's area without the task bars: moved up or
+// left just enough (or down or right, where it starts above or left of the
+// area). A window that fits stays where it is; one larger than the area
+// keeps its top left corner in it.
+[[nodiscard]] QPoint onScreenPosition(const QRect &available, const QRect &window) noexcept;
+// Moves a top-level window where onScreenPosition() says on its screen.
+void keepOnScreen(QWidget *window);
+// The client height a top-level window may have on its screen: `wanted`, but
+// no more than fits into the screen's available height with the window's
+// frame, and never below `minimum`.
+[[nodiscard]] int clientHeightOnScreen(const QWidget *window, int wanted, int minimum);
 
 template<typename Widget>
 Widget *place(Widget *widget, const QString &name, int left, int top, int width, int height)

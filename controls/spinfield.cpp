@@ -99,6 +99,23 @@ void SpinField::setText(const QString &text)
     changed();
 }
 
+void SpinField::finishEdit()
+{
+    const qint32 v = value();
+    if (clamped(v) != v)
+        setValue(v);
+}
+
+void SpinField::finishFocusedEdit()
+{
+    for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (auto *field = qobject_cast<SpinField *>(w)) {
+            field->finishEdit();
+            return;
+        }
+    }
+}
+
 void SpinField::stepUp()
 {
     setValue(wrapAdd(value(), 1));
@@ -170,13 +187,7 @@ bool SpinField::eventFilter(QObject *watched, QEvent *event)
             }
         }
     } else if (event->type() == QEvent::FocusOut) {
-        // Leaving the field pulls a number outside the limits back in; a text
-        // that is no number stays as it is.
-        userEntry([this] {
-            const qint32 v = value();
-            if (clamped(v) != v)
-                setValue(v);
-        });
+        userEntry([this] { finishEdit(); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -39,6 +39,12 @@ public:
 
     void setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
+    // Ends an edit as leaving the field does: a number outside the limits is
+    // set clamped, which runs the handler; a text that is no number stays.
+    void finishEdit();
+    // Ends the edit in the spin field that has the keyboard focus, if any.
+    static void finishFocusedEdit();
+
     // Steps the value read by one, as the buttons and arrow keys do.
     void stepUp();
     void stepDown();

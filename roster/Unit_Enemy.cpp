@@ -191,15 +191,18 @@ void TEnemy::Party_addClick(QObject *)
 void TEnemy::fitHeight(int outerHeight)
 {
     // The sheet is always as high as the rows need. The window grows down
-    // from where it stands, but only to the bottom of the screen (keeping at
-    // least the height of one row); the rows scroll from then on, and the
+    // where there is room and moves up where there is none, so that every
+    // row shows; only once it is as high as the screen's available area
+    // (keeping at least the height of one row) do the rows scroll, and the
     // scroll bar gets width of its own so that no column is cut off.
-    m_sheet->resize(SheetWidth, clientHeightFor(outerHeight));
+    const int wanted = clientHeightFor(outerHeight);
+    m_sheet->resize(SheetWidth, wanted);
 
-    const int outer = outerHeightOnScreen(this, outerHeight, enemyWindowOuterHeight(0));
-    const bool scrolls = outer < outerHeight;
+    const int height = clientHeightOnScreen(this, wanted, clientHeightFor(enemyWindowOuterHeight(0)));
+    const bool scrolls = height < wanted;
     const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll->verticalScrollBar());
-    resize(scrolls ? SheetWidth + scrollBarWidth : SheetWidth, clientHeightFor(outer));
+    resize(scrolls ? SheetWidth + scrollBarWidth : SheetWidth, height);
+    keepOnScreen(this);
 }
 
 void TEnemy::followFocus(QWidget *focused)

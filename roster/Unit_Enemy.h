@@ -59,7 +59,7 @@ public:
     Button *Party_del = nullptr; // "-", disabled: rows are never removed
 
     // The headings and rows scroll together inside this area once the window
-    // has grown to the bottom of the screen.
+    // has grown as high as the screen.
     [[nodiscard]] QScrollArea *scrollArea() const noexcept { return m_scroll; }
 
 protected:
@@ -69,7 +69,8 @@ private:
     void createHeadings();
     SpinField *addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
                             qint32 value, qint32 max = 0);
-    // Grows the window to an outer height, but never past the screen.
+    // Grows the window to an outer height, moving it up rather than past the
+    // bottom of the screen, and never higher than the screen.
     void fitHeight(int outerHeight);
     void followFocus(QWidget *focused);
 

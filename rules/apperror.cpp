@@ -13,6 +13,11 @@ AppError AppError::fileOpen(const QString &name)
     return AppError(QStringLiteral("ファイル %1 は開けません").arg(name));
 }
 
+AppError AppError::fileWrite(const QString &name)
+{
+    return AppError(QStringLiteral("ファイル %1 に書き込めません").arg(name));
+}
+
 AppError AppError::notInteger(const QString &text)
 {
     return AppError(QStringLiteral("'%1' は整数ではありません").arg(shortenForDisplay(text)));

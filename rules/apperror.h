@@ -17,6 +17,8 @@ public:
 
     // A file that cannot be opened; name as it was asked for.
     [[nodiscard]] static AppError fileOpen(const QString &name);
+    // A file that cannot be written; name as it was asked for.
+    [[nodiscard]] static AppError fileWrite(const QString &name);
     // A text that is not an integer, shortened as the windows show texts.
     [[nodiscard]] static AppError notInteger(const QString &text);
     // A list entry that does not exist.

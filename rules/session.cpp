@@ -218,6 +218,11 @@ Session sessionFromJson(const QByteArray &bytes, const QString &fileName)
         session.oppositionMode = OppositionMode::Random;
     else if (mode != OppositionModeNames[OppositionMode::Fixed])
         top.refuse(modeKey, QStringLiteral("が \"random\" でも \"fixed\" でもありません"));
-    session.enemies = top.records<EnemyEntry>(QStringLiteral("enemies"), EnemyTexts);
+    // The roster always has a row: the windows start with one and none is
+    // ever removed.
+    const QString enemiesKey = QStringLiteral("enemies");
+    session.enemies = top.records<EnemyEntry>(enemiesKey, EnemyTexts);
+    if (session.enemies.isEmpty())
+        top.refuse(enemiesKey, QStringLiteral("が空です"));
     return session;
 }

@@ -70,6 +70,7 @@ struct Session
 
 // Reads a session from the bytes of the file `fileName`, checking all of it
 // first: bytes that are not JSON, a missing format mark, a newer version, a
-// missing value, a value of the wrong kind, or a skill row the skill rebuild
-// could not read raise an error that names the file and what is wrong.
+// missing value, a value of the wrong kind, a skill row the skill rebuild
+// could not read, or no enemy row at all raise an error that names the file
+// and what is wrong.
 [[nodiscard]] Session sessionFromJson(const QByteArray &bytes, const QString &fileName);

@@ -42,6 +42,11 @@ void createForms(std::unique_ptr<RandomSource> random, const StartOptions &optio
     guarded([] { Enemy->FormCreate(); });
     Enemy->show();
 
+    // Opening, saving and bringing a window back answer their keys in every
+    // window the user works in, not only under the menu bar.
+    F_States2->addActions(Main->sharedShortcuts());
+    Enemy->addActions(Main->sharedShortcuts());
+
     CurrentSession = new SessionFile;
 }
 

@@ -159,13 +159,16 @@ void SessionFile::open(const QString &fileName)
 
 void SessionFile::saveTo(const QString &fileName)
 {
+    // What the user typed last is saved as the field will show it once left,
+    // so that the windows and the file agree.
+    SpinField::finishFocusedEdit();
     Session session = collectSession();
     const QByteArray bytes = sessionToJson(session);
     // A new file renamed over the old one: a failure half way, or a crash,
     // leaves the last save whole.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError::fileOpen(fileName);
+        throw AppError::fileWrite(fileName);
     m_fileName = fileName;
     m_saved = std::move(session);
 }

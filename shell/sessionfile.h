@@ -32,8 +32,10 @@ public:
     // the session in the windows. Raises an error naming the file when it
     // cannot be read, or is no session this program can read.
     void open(const QString &fileName);
-    // Writes the session in the windows, replacing the file only once all of
-    // it is written. Raises the open error for the name.
+    // Ends the edit in the focused field as leaving it would, then writes the
+    // session in the windows, replacing the file only once all of it is
+    // written. Raises the write error for the name, leaving the file as it
+    // was.
     void saveTo(const QString &fileName);
 
     // The menu's commands.

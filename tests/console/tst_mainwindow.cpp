@@ -327,8 +327,15 @@ void TestMainWindow::fixedValueCoversTheModifier()
 void TestMainWindow::menuHoldsOnlyAbout()
 {
     const QList<QAction *> top = Main->menuBar()->actions();
-    QCOMPARE(top.size(), 2);
+    QCOMPARE(top.size(), 3);
     QCOMPARE(top.first()->text(), QStringLiteral("ファイル(&F)"));
+    QCOMPARE(top.at(1)->text(), QStringLiteral("表示(&V)"));
+    QCOMPARE(top.at(1)->menu(), Main->View1);
+    QCOMPARE(Main->View1->actions(), (QList<QAction *>{Main->ViewStates, Main->ViewEnemy}));
+    QCOMPARE(Main->ViewStates->text(), QStringLiteral("States"));
+    QCOMPARE(Main->ViewStates->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
+    QCOMPARE(Main->ViewEnemy->text(), QStringLiteral("Enemy"));
+    QCOMPARE(Main->ViewEnemy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_2));
     QCOMPARE(top.last()->text(), QStringLiteral("&Help"));
     QMenu *help = top.last()->menu();
     QVERIFY(help);

@@ -357,25 +357,32 @@ void TestEnemy::focusMovesRowAfterRow()
 void TestEnemy::heightStopsAtTheScreenAndRowsScroll()
 {
     const QRect available = Enemy->screen()->availableGeometry();
-    const QPoint placed = Enemy->pos();
-    // Enough rows to fill the whole screen height and more.
+    const int left = Enemy->pos().x();
+    QScrollArea *area = Enemy->scrollArea();
+    // Enough rows to fill the whole screen height and more. The window grows
+    // down while there is room, then moves up just enough to show every row;
+    // only once it is as high as the screen do the rows scroll.
+    int top = Enemy->frameGeometry().top();
     for (int i = 0; i < available.height() / 32 + 2; ++i) {
         Enemy->Party_add->runClick();
-        QVERIFY(Enemy->frameGeometry().bottom() <= available.bottom());
-        QVERIFY(Enemy->height() <= clientHeightFor(available.height()));
-        QCOMPARE(Enemy->pos(), placed);
+        const QRect frame = Enemy->frameGeometry();
+        QVERIFY(available.contains(frame));
+        QCOMPARE(frame.left(), left);
+        QVERIFY(frame.top() == top || (frame.top() < top && frame.bottom() == available.bottom()));
+        top = frame.top();
+        if (area->verticalScrollBar()->maximum() > 0)
+            QVERIFY(frame.top() == available.top() && frame.height() == available.height());
     }
-    QScrollArea *area = Enemy->scrollArea();
     QVERIFY(area->verticalScrollBar()->maximum() > 0);
     // The scroll bar takes width of its own rather than hiding the last column.
     QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
 
-    // Moved up, the window has room to grow again at the next add.
-    const int stopped = Enemy->height();
-    Enemy->move(placed.x(), available.top());
+    // Moved down half off the screen, the window comes back whole at the next
+    // add.
+    Enemy->move(left, available.center().y());
     Enemy->Party_add->runClick();
-    QVERIFY(Enemy->height() > stopped);
-    QVERIFY(Enemy->frameGeometry().bottom() <= available.bottom());
+    QCOMPARE(Enemy->frameGeometry().top(), available.top());
+    QCOMPARE(Enemy->frameGeometry().height(), available.height());
 
     QVERIFY(activateEnemy());
     const QRect viewport = area->viewport()->rect();

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void evenings();
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
+    void savingSavesWhatIsShown_data();
+    void savingSavesWhatIsShown();
 };
 
 void TestSessionFile::evenings()
@@ -173,6 +175,9 @@ void TestSessionFile::badFilesChangeNothing_data()
                                 << "は読めません: presentHp が文字列ではありません.";
     QTest::newRow("level no integer") << changed("\"level\": \"3\"", "\"level\": \"3a\"")
                                       << "は読めません: skills[0].level '3a' が整数ではありません.";
+    Session noEnemies = session;
+    noEnemies.enemies.clear();
+    QTest::newRow("no enemy row") << sessionToJson(noEnemies) << "は読めません: enemies が空です.";
     QTest::newRow("2 MiB") << valid + QByteArray(2 * MaxTextFileBytes, ' ') << "は開けません.";
     QTest::newRow("folder") << QByteArray() << "は開けません.";
 }
@@ -191,6 +196,87 @@ void TestSessionFile::badFilesChangeNothing()
     QCOMPARE(app.errorTexts(), QStringList{QStringLiteral("ファイル %1 %2").arg(name, problem)});
     QCOMPARE(controlStates(), before);
     QCOMPARE(CurrentSession->fileName(), std::nullopt);
+}
+
+void TestSessionFile::savingSavesWhatIsShown_data()
+{
+    // The window in which the user edits a field and, still in it, presses
+    // Ctrl+S.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("saved");
+    // The file in use has become a folder since it was last saved.
+    QTest::addColumn<bool>("folder");
+
+    QTest::newRow("pieces past the limit in Enemy") << "Enemy"
+                                                    << "P0"
+                                                    << "150"
+                                                    << "99" << QByteArray("\"pieces\": \"99\"") << false;
+    QTest::newRow("critical base below the limit in Main") << "Main"
+                                                           << "SpinEdit3"
+                                                           << "3"
+                                                           << "8" << QByteArray("\"criticalBase\": \"8\"") << false;
+    QTest::newRow("dexterity as typed in States") << "F_States2"
+                                                  << "_Dex"
+                                                  << "015"
+                                                  << "015" << QByteArray("\"dexterity\": \"015\"") << false;
+    QTest::newRow("file become a folder") << "Enemy"
+                                          << "P0"
+                                          << "150"
+                                          << "99" << QByteArray() << true;
+}
+
+void TestSessionFile::savingSavesWhatIsShown()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, saved);
+    QFETCH(bool, folder);
+    AppFixture app;
+    const QString name = QStringLiteral("evening.corvane");
+    CurrentSession->setFileChooser([&](SessionFile::Choice) { return name; });
+    Main->FileSaveAs->trigger();
+    QVERIFY(app.errors().isEmpty());
+    const QDir here;
+    if (folder) {
+        QVERIFY(QFile::remove(name) && here.mkdir(name));
+        QVERIFY(writeFile(here.filePath(name + QStringLiteral("/kept.txt")), "kept"));
+    }
+    const QStringList entries = here.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    QWidget *editing = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == window)
+            editing = w;
+    }
+    QVERIFY(editing);
+    auto *spin = editing->findChild<SpinField *>(field);
+    QVERIFY(spin);
+    editing->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editing));
+    spin->setFocus();
+    typeInto(spin, typed);
+    QTest::keyClick(spin->editor(), Qt::Key_S, Qt::ControlModifier);
+
+    // The edit ends as leaving the field would end it, and the field stays
+    // in the user's hands.
+    QCOMPARE(spin->text(), shown);
+    QCOMPARE(focusedControl(), static_cast<QWidget *>(spin));
+    if (folder) {
+        QCOMPARE(app.errorTexts(), QStringList{QStringLiteral("ファイル %1 に書き込めません.").arg(name)});
+        QCOMPARE(fileContents(here.filePath(name + QStringLiteral("/kept.txt"))), QByteArray("kept"));
+        QCOMPARE(here.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+        return;
+    }
+    QVERIFY(app.errors().isEmpty());
+    QVERIFY(fileContents(name).contains(saved));
+    // The file holds what the windows show: closing asks nothing.
+    QCOMPARE(whileModal<QMessageBox>([] { Main->close(); }, [](QMessageBox *box) { box->reject(); }), NeverShown);
+    QVERIFY(!Main->isVisible());
 }
 
 QTEST_MAIN(TestSessionFile)

@@ -10,6 +10,8 @@
 #include "support/appfixture.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
@@ -83,6 +85,8 @@ private Q_SLOTS:
     void skillsCanBeAddedAfterAFailedLoad();
     void closedStatisticsWindowIsStillRead();
     void closedEnemyWindowIsStillRead();
+    void viewMenuBringsAClosedWindowBack_data();
+    void viewMenuBringsAClosedWindowBack();
     void closingMainEndsTheProgramAndReleasesItsData();
 
 private:
@@ -244,6 +248,51 @@ void TestStartUp::closedEnemyWindowIsStillRead()
     QCOMPARE(enemy->HP_pst[0]->value(), 30);
     QCOMPARE(Main->ComboBox7->items(), QStringList{QStringLiteral("Name 1")});
     QVERIFY(!enemy->isVisible());
+}
+
+void TestStartUp::viewMenuBringsAClosedWindowBack_data()
+{
+    QTest::addColumn<QString>("window");
+    // The window the user works in, where the key is pressed; none for a
+    // click on the menu.
+    QTest::addColumn<QString>("keyIn");
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("States from the menu") << "F_States2" << QString() << 0;
+    QTest::newRow("Enemy by Ctrl+2 in States") << "Enemy"
+                                               << "F_States2" << int(Qt::Key_2);
+    QTest::newRow("States by Ctrl+1 in Enemy") << "F_States2"
+                                               << "Enemy" << int(Qt::Key_1);
+}
+
+void TestStartUp::viewMenuBringsAClosedWindowBack()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, keyIn);
+    QFETCH(int, key);
+    AppFixture &app = start();
+    QWidget *closed = form(window);
+    const QPoint placed = closed->pos();
+    QVERIFY(closed->close());
+    QVERIFY(!closed->isVisible());
+
+    if (keyIn.isEmpty()) {
+        Main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Main));
+        QMenuBar *bar = Main->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Main->View1->menuAction()).center());
+        QVERIFY(Main->View1->isVisible());
+        QTest::mouseClick(Main->View1, Qt::LeftButton, {}, Main->View1->actionGeometry(Main->ViewStates).center());
+    } else {
+        QWidget *working = form(keyIn);
+        working->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(working));
+        QTest::keyClick(working, Qt::Key(key), Qt::ControlModifier);
+    }
+    QVERIFY(closed->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(closed));
+    QCOMPARE(closed->pos(), placed);
+    QVERIFY(app.errors().isEmpty());
 }
 
 void TestStartUp::closingMainEndsTheProgramAndReleasesItsData()
