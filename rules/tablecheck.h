@@ -35,14 +35,20 @@ struct TableFinding
     [[nodiscard]] bool isError() const noexcept { return fault < TableFault::LabelCut; }
 };
 
+// A file of nothing but broken lines could otherwise fill hundreds of MB.
+inline constexpr qsizetype MaxListedFindings = 1000;
+
 struct TableCheck
 {
     // The open error, when the file cannot be read at all.
     std::optional<QString> openError;
     qsizetype lineCount = 0;
     TextEncoding encoding = TextEncoding::Utf8;
-    // In line order.
+    // In line order, the first MaxListedFindings; the others are counted.
     QList<TableFinding> findings;
+    qsizetype unlistedFindings = 0;
+    qsizetype linesWithErrors = 0;
+    qsizetype warnings = 0;
 
     // 0 when the table was read and every line serves every result, else 1.
     [[nodiscard]] int exitStatus() const;

@@ -84,6 +84,16 @@ void TestTableCheck::report_data()
         << QStringList{u"t.txt:1: warning: 11 values: only the first 10 are read, for the 2D6 results 3 to 12"_s,
                        ok.arg(1).arg(u"UTF-8"_s) + u"警告 1 件。"_s}
         << 0;
+    QStringList capped;
+    for (int line = 1; line <= MaxListedFindings; ++line)
+        capped.append(
+            u"t.txt:%1: error: no value for the 2D6 results 3 to 12 (fields 1 to 10): a roll of 3 stops with "_s.arg(
+                line)
+            + listError.arg(1));
+    capped << u"t.txt: 2 more problems, not listed"_s
+           << u"t.txt: %1 行 (UTF-8) のうち %1 行にエラーがあります。"_s.arg(MaxListedFindings + 2);
+    QTest::newRow("more problems than are listed")
+        << std::optional<QByteArray>(QByteArray("x\n").repeated(MaxListedFindings + 2)) << capped << 1;
     QTest::newRow("empty file") << std::optional<QByteArray>("") << QStringList{u"t.txt: 威力が 1 行もありません。"_s}
                                 << 0;
     QTest::newRow("missing file") << std::optional<QByteArray>()
@@ -116,7 +126,8 @@ void TestTableCheck::report()
     if (!table)
         return;
     ratings.load(u"t.txt"_s);
-    for (qsizetype i = 0; i < ratings.count(); ++i) {
+    const qsizetype checkedLines = check.unlistedFindings > 0 ? check.findings.constLast().line : ratings.count();
+    for (qsizetype i = 0; i < checkedLines; ++i) {
         const auto errorAt = [&](qint32 result) -> const TableFinding * {
             for (const TableFinding &finding : check.findings) {
                 if (finding.isError() && finding.line == i + 1 && finding.firstResult <= result
