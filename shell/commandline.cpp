@@ -132,6 +132,12 @@ bool shownOutsideTheStreams(const CommandLine &commandLine)
     GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESTDHANDLES)
         return false;
+    // A file or pipe handed down without that flag (as Wine's shells do) is
+    // as much a redirection; a console handle is not ours to write to.
+    const HANDLE stream = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (stream && stream != INVALID_HANDLE_VALUE
+        && (GetFileType(stream) == FILE_TYPE_DISK || GetFileType(stream) == FILE_TYPE_PIPE))
+        return false;
     // A message box cannot scroll: a long report keeps its head and its
     // summary.
     constexpr qsizetype MostLines = 30;
