@@ -40,9 +40,7 @@ QString ErrorDisplay::captionFor(const QString &executablePath)
 
 QString ErrorDisplay::textFor(const QString &message)
 {
-    if (!message.isEmpty() && message.back() > u'.')
-        return message + u'.';
-    return message;
+    return AppError::shownText(message);
 }
 
 ErrorReport ErrorDisplay::reportFor(const QString &message)

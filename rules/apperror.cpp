@@ -27,3 +27,10 @@ AppError AppError::listIndex(qint64 index)
 {
     return AppError(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
 }
+
+QString AppError::shownText(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > u'.')
+        return message + u'.';
+    return message;
+}

@@ -24,6 +24,10 @@ public:
     // A list entry that does not exist.
     [[nodiscard]] static AppError listIndex(qint64 index);
 
+    // The message as the error display shows it: with "." appended when its
+    // last character sorts after ".".
+    [[nodiscard]] static QString shownText(const QString &message);
+
 private:
     QString m_message;
     QByteArray m_utf8;

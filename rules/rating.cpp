@@ -21,6 +21,19 @@ QList<QByteArray> fieldsOf(const QList<QByteArray> &lines, qsizetype index)
     return commaText(lines.at(index));
 }
 
+// Field `result - 2` of a line's fields; a result of 2 or less has none.
+RatingField fieldFor(const QList<QByteArray> &fields, qint32 result, TextEncoding encoding)
+{
+    RatingField field;
+    field.field = result - 2;
+    field.present = field.field >= 1 && field.field < fields.size();
+    if (field.present) {
+        field.text = decodeText(fields.at(field.field), encoding);
+        field.value = parseIntText(field.text);
+    }
+    return field;
+}
+
 } // namespace
 
 void RatingTable::load(const QString &fileName)
@@ -51,12 +64,23 @@ qint32 RatingTable::sumRating(qsizetype index, const QString &chain) const
         // A 2 has no column: the first value belongs to 3.
         if (r <= 2)
             continue;
-        const qint32 field = r - 2;
-        if (field >= fields.size())
-            throw AppError::listIndex(field);
-        sum = wrapAdd(sum, strToInt(decodeText(fields.at(field), m_encoding)));
+        sum = wrapAdd(sum, fieldFor(fields, r, m_encoding).valueOrRaise());
     }
     return sum;
+}
+
+RatingField RatingTable::field(qsizetype index, qint32 result) const
+{
+    return fieldFor(fieldsOf(m_lines, index), result, m_encoding);
+}
+
+qint32 RatingField::valueOrRaise() const
+{
+    if (!present)
+        throw AppError::listIndex(field);
+    if (!value)
+        throw AppError::notInteger(text);
+    return *value;
 }
 
 qint32 criticalValue(qint32 base, qint32 modifier)

@@ -7,8 +7,27 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The table's bare name, resolved against the working folder.
 inline const QString RatingTableName = QStringLiteral("RatingTable.txt");
+
+// What a roll reads from one line of the table for one 2D6 result.
+struct RatingField
+{
+    // Its number in the line: result - 2, the label being field 0.
+    qsizetype field = 0;
+    // Whether the line has it at all.
+    bool present = false;
+    // Its text, decoded as the whole table is.
+    QString text;
+    // The integer it holds.
+    std::optional<qint32> value;
+
+    // The value; raises the list index error for a field the line lacks and
+    // the conversion error for a text that is no integer, as a roll does.
+    [[nodiscard]] qint32 valueOrRaise() const;
+};
 
 // The rating table: one rating per line of RatingTable.txt, as comma text
 // "label,v3,v4,...,v12", where field r - 2 holds the value for the 2D6
@@ -32,6 +51,11 @@ public:
     // 2 adds nothing. A missing field raises the list index error for its
     // number, a value that is no integer the conversion error.
     [[nodiscard]] qint32 sumRating(qsizetype index, const QString &chain) const;
+
+    // The field of line `index` that a roll reads for `result`, from 3 to 12.
+    [[nodiscard]] RatingField field(qsizetype index, qint32 result) const;
+
+    [[nodiscard]] TextEncoding encoding() const noexcept { return m_encoding; }
 
 private:
     QList<QByteArray> m_lines;

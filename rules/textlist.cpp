@@ -22,9 +22,10 @@ QString toItem(QStringView v)
     return v.toString();
 }
 
-// One algorithm over bytes and UTF-16 alike.
+// One algorithm over bytes and UTF-16 alike. With `endedByBlank`, also
+// notes for each item whether blanks alone parted it from the next one.
 template<typename Char, typename Item, typename View>
-QList<Item> splitImpl(View line, Char delimiter)
+QList<Item> splitImpl(View line, Char delimiter, QList<bool> *endedByBlank = nullptr)
 {
     constexpr Char quote = '"';
     const auto isBlank = [](Char c) { return c >= 1 && c <= 32; };
@@ -69,6 +70,8 @@ QList<Item> splitImpl(View line, Char delimiter)
         items.append(item);
         while (p < n && isBlank(at(p)))
             ++p;
+        if (endedByBlank)
+            endedByBlank->append(p < n && at(p) != delimiter);
         if (p < n && at(p) == delimiter) {
             if (p + 1 >= n)
                 items.append(Item());
@@ -90,6 +93,13 @@ QList<QByteArray> splitDelimited(QByteArrayView line, char delimiter)
 QStringList splitDelimited(QStringView line, char16_t delimiter)
 {
     return splitImpl<char16_t, QString>(line, delimiter);
+}
+
+bool firstItemEndsAtBlank(QByteArrayView line, char delimiter)
+{
+    QList<bool> endedByBlank;
+    (void)splitImpl<char, QByteArray>(line, delimiter, &endedByBlank);
+    return !endedByBlank.isEmpty() && endedByBlank.constFirst();
 }
 
 QList<QByteArray> splitLines(QByteArrayView bytes)

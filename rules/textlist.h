@@ -13,6 +13,11 @@
 [[nodiscard]] QList<QByteArray> splitDelimited(QByteArrayView line, char delimiter);
 [[nodiscard]] QStringList splitDelimited(QStringView line, char16_t delimiter);
 
+// Whether the line's first item was ended by blanks with another item behind
+// them rather than by the delimiter: "Long Blade,1" splits into Long, Blade
+// and 1.
+[[nodiscard]] bool firstItemEndsAtBlank(QByteArrayView line, char delimiter);
+
 [[nodiscard]] inline QList<QByteArray> commaText(QByteArrayView line)
 {
     return splitDelimited(line, ',');

@@ -1,7 +1,12 @@
 #include "shell/commandline.h"
 
+#include "rules/apperror.h"
+#include "rules/tablecheck.h"
+#include "shell/tablesearch.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
 
@@ -31,8 +36,10 @@ struct Parser
         parser.addOption(version);
         parser.addOption(table);
         parser.addOption(logFile);
+        parser.addOption(checkTable);
         parser.addPositionalArgument(QStringLiteral("file"),
-                                     QStringLiteral("Opens this session file (.corvane) once the windows are up."),
+                                     QStringLiteral("Opens this session file (.corvane) once the windows are up; "
+                                                    "with --check-table, the rating table to check."),
                                      QStringLiteral("[file]"));
     }
 
@@ -49,6 +56,9 @@ struct Parser
                                QStringLiteral("Appends every line written into the log to <file>, as it is "
                                               "written."),
                                QStringLiteral("file")};
+    QCommandLineOption checkTable{QStringLiteral("check-table"),
+                                  QStringLiteral("Checks the rating table [file], or the one the program would read, "
+                                                 "and reports every line that a start or a roll would stop at.")};
 
     [[nodiscard]] QString helpText() const
     {
@@ -71,6 +81,41 @@ struct Parser
     }
 };
 
+// Shown as the user would type it, wherever it was found.
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+}
+
+// --check-table: the table named, or else the one a start would read, with
+// where it was looked for.
+CommandLine checkTableAnswer(const std::optional<QString> &file)
+{
+    QStringList lines;
+    QString name;
+    if (file) {
+        name = *file;
+    } else {
+        const TableSearch search = searchRatingTable(ratingTablePlaces());
+        lines.append(u"Looked for %1 in:"_s.arg(RatingTableName));
+        for (const QString &place : search.tried)
+            lines.append(u"  "_s + shownPath(place));
+        if (!search.found) {
+            const QString startError = AppError::shownText(AppError::fileOpen(RatingTableName).message());
+            lines.append(
+                u"%1: error: none of these places has it; a start shows \"%2\""_s.arg(RatingTableName, startError));
+            lines.append(
+                u"%1: 表がどこにもありません。上のどこかに置くか、--table で指定します。"_s.arg(RatingTableName));
+            return CommandLine{{}, 1, lines.join(u'\n') + u'\n', false};
+        }
+        lines.append(u"Found %1, the table the program reads:"_s.arg(shownPath(search.file)));
+        name = search.file;
+    }
+    const TableCheck check = checkRatingTable(name);
+    lines += check.report(QDir::toNativeSeparators(name));
+    return CommandLine{{}, check.exitStatus(), lines.join(u'\n') + u'\n', false};
+}
+
 // A Windows program built for the desktop has no console of its own, so
 // text printed to its streams would go nowhere. With its output redirected
 // it goes there; started from a command prompt it is written into the
@@ -87,6 +132,19 @@ bool shownOutsideTheStreams(const CommandLine &commandLine)
     GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESTDHANDLES)
         return false;
+    // A file or pipe handed down without that flag (as Wine's shells do) is
+    // as much a redirection; a console handle is not ours to write to.
+    const HANDLE stream = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (stream && stream != INVALID_HANDLE_VALUE
+        && (GetFileType(stream) == FILE_TYPE_DISK || GetFileType(stream) == FILE_TYPE_PIPE))
+        return false;
+    // A message box cannot scroll: a long report keeps its head and its
+    // summary.
+    constexpr qsizetype MostLines = 30;
+    QStringList lines = commandLine.output.split(u'\n');
+    if (lines.size() > MostLines)
+        lines = lines.first(MostLines - 3) + QStringList{u"…"_s} + lines.last(2);
+    const QString boxText = lines.join(u'\n');
     const auto *text = reinterpret_cast<const wchar_t *>(commandLine.output.utf16());
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
         const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -101,7 +159,8 @@ bool shownOutsideTheStreams(const CommandLine &commandLine)
             return true;
     }
     const UINT icon = commandLine.toStandardError ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxW(nullptr, text, reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(boxText.utf16()),
+                reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
     return true;
 #else
     Q_UNUSED(commandLine);
@@ -115,8 +174,14 @@ CommandLine parseHelpOrVersion(const QStringList &arguments)
 {
     Parser p;
     // Unknown options are Qt's own here, or mistakes the full parse reports.
-    (void)p.parser.parse(arguments);
-    return p.answer().value_or(CommandLine{});
+    const bool parsed = p.parser.parse(arguments);
+    if (std::optional<CommandLine> answer = p.answer())
+        return *answer;
+    CommandLine commandLine;
+    // With Qt's options among the arguments, their values cannot be told
+    // from a file name until QApplication has taken them.
+    commandLine.answersWithoutDisplay = parsed && p.parser.isSet(p.checkTable);
+    return commandLine;
 }
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -127,10 +192,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
         error = p.parser.errorText();
     else if (p.parser.positionalArguments().size() > 1)
         error = QStringLiteral("Unexpected argument '%1'.").arg(p.parser.positionalArguments().at(1));
+    else if (p.parser.isSet(p.checkTable) && p.parser.isSet(p.table) && !p.parser.positionalArguments().isEmpty())
+        error = QStringLiteral("--check-table takes one table: [file] or --table, not both.");
     if (!error.isEmpty())
         return CommandLine{{}, UsageError, ProgramName + u": "_s + error + u"\n\n"_s + p.helpText(), true};
     if (std::optional<CommandLine> answer = p.answer())
         return *answer;
+    if (p.parser.isSet(p.checkTable)) {
+        std::optional<QString> file;
+        if (p.parser.isSet(p.table))
+            file = p.parser.value(p.table);
+        if (!p.parser.positionalArguments().isEmpty())
+            file = p.parser.positionalArguments().constFirst();
+        return checkTableAnswer(file);
+    }
 
     CommandLine commandLine;
     if (p.parser.isSet(p.table))
@@ -152,7 +227,7 @@ int printCommandLineOutput(const CommandLine &commandLine)
     if (shownOutsideTheStreams(commandLine))
         return commandLine.exitStatus.value_or(0);
     std::FILE *stream = commandLine.toStandardError ? stderr : stdout;
-    std::fputs(commandLine.output.toLocal8Bit().constData(), stream);
+    std::fputs(commandLine.output.toUtf8().constData(), stream);
     std::fflush(stream);
     return commandLine.exitStatus.value_or(0);
 }

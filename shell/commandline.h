@@ -14,9 +14,9 @@ struct StartOptions
     std::optional<QString> logFile = std::nullopt;
     // Open this session file once the windows are up.
     std::optional<QString> sessionFile = std::nullopt;
-    // Where to look for the table when the working folder has none; the
-    // installed places (tablesearch.h) unless set. Tests set it so that no
-    // table on the machine can be found.
+    // Where to look for the table after the working folder; this system's
+    // places (tablesearch.h) unless set. Tests set it so that no table on the
+    // machine can be found.
     std::optional<QStringList> otherTablePlaces = std::nullopt;
 };
 
@@ -28,6 +28,10 @@ struct CommandLine
     std::optional<int> exitStatus;
     QString output;
     bool toStandardError = false;
+    // Set by the early parse only: the full parse answers (--check-table)
+    // without a window, so a QCoreApplication serves it and no display is
+    // needed.
+    bool answersWithoutDisplay = false;
 };
 
 // Before QApplication exists, which needs a display: only --help and
@@ -37,7 +41,8 @@ struct CommandLine
 
 // After QApplication has taken its own options (-platform, -style, ...) out.
 // An unknown option, a missing value or a second file name ends the program
-// with the usage on standard error and status 2.
+// with the usage on standard error and status 2. --check-table is answered
+// here: the table is checked and the report is the output.
 [[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
 
 // What --help prints.

@@ -26,8 +26,9 @@ void createForms(std::unique_ptr<RandomSource> random, const StartOptions &optio
     // the handler may use it; an error in a creation handler skips the rest
     // of that handler and start-up goes on.
     Main = new TMain(std::move(random));
-    Main->setRatingTableFile(
-        ratingTableFile(options.tableFile, options.otherTablePlaces.value_or(installedRatingTables())));
+    const QStringList places
+        = options.otherTablePlaces ? QStringList{RatingTableName} + *options.otherTablePlaces : ratingTablePlaces();
+    Main->setRatingTableFile(ratingTableFile(options.tableFile, places));
     guarded([] { Main->FormCreate(); });
 
     AboutBox = new TAboutBox;

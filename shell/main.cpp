@@ -8,10 +8,16 @@
 
 int main(int argc, char *argv[])
 {
-    // QApplication needs a display; help and version must not.
+    // QApplication needs a display; help, version and the table check must
+    // not.
     const CommandLine early = parseHelpOrVersion(rawArguments(argc, argv));
     if (early.exitStatus)
         return printCommandLineOutput(early);
+    if (early.answersWithoutDisplay) {
+        // The check looks beside the executable, which the application knows.
+        const QCoreApplication app(argc, argv);
+        return printCommandLineOutput(parseCommandLine(QCoreApplication::arguments()));
+    }
 
     QApplication app(argc, argv);
     const CommandLine commandLine = parseCommandLine(QApplication::arguments());

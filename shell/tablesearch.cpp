@@ -5,43 +5,46 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
-
-// Anything under the name counts, not just a readable file: a folder, a pipe
-// or a dangling link in the way is reported by the load rather than silently
-// passed over for a table the user never meant.
-bool hasEntry(const QString &path)
+QStringList ratingTablePlaces(const QStringList &dataFolders, const std::optional<QString> &programFolder)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-} // namespace
-
-QString ratingTableFile(const std::optional<QString> &given, const QStringList &otherPlaces)
-{
-    if (given)
-        return *given;
-    if (hasEntry(RatingTableName))
-        return RatingTableName;
-    for (const QString &path : otherPlaces) {
-        if (hasEntry(path))
-            return path;
-    }
-    return RatingTableName;
-}
-
-QStringList installedRatingTables()
-{
+    const bool startedInProgramFolder = programFolder && QDir::current() == QDir(*programFolder);
     QStringList places;
-#ifdef Q_OS_WIN
-    places.append(QDir(QCoreApplication::applicationDirPath()).filePath(RatingTableName));
-    const QString localAppData = qEnvironmentVariable("LOCALAPPDATA");
-    if (!localAppData.isEmpty())
-        places.append(QDir(localAppData).filePath(InstalledRatingTable));
-#else
-    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    if (!startedInProgramFolder)
+        places.append(RatingTableName);
+    for (const QString &folder : dataFolders)
         places.append(QDir(folder).filePath(InstalledRatingTable));
-#endif
+    if (programFolder)
+        places.append(startedInProgramFolder ? RatingTableName : QDir(*programFolder).filePath(RatingTableName));
     return places;
+}
+
+QStringList ratingTablePlaces()
+{
+#ifdef Q_OS_WIN
+    const QString localAppData = qEnvironmentVariable("LOCALAPPDATA");
+    return ratingTablePlaces(localAppData.isEmpty() ? QStringList() : QStringList{localAppData},
+                             QCoreApplication::applicationDirPath());
+#else
+    return ratingTablePlaces(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation), std::nullopt);
+#endif
+}
+
+TableSearch searchRatingTable(const QStringList &places)
+{
+    TableSearch search;
+    for (const QString &path : places) {
+        search.tried.append(path);
+        const QFileInfo info(path);
+        if (info.exists() || info.isSymLink()) {
+            search.file = path;
+            search.found = true;
+            break;
+        }
+    }
+    return search;
+}
+
+QString ratingTableFile(const std::optional<QString> &given, const QStringList &places)
+{
+    return given ? *given : searchRatingTable(places).file;
 }

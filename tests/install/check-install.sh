@@ -63,13 +63,15 @@ page="$share/man/man6/corvane.6"
 # -k: the page is UTF-8, as man reads it.
 quiet groff -k -Tutf8 -man -ww -z "$page"
 
-# No display at all: help and version must still answer.
+# No display at all: help, version and the table check must still answer.
 program="$prefix/bin/corvane"
 help="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)" || fail "--help failed"
 [[ "$help" == "Usage: corvane [options]"* ]] || fail "--help printed: $help"
 version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)" || fail "--version failed"
 [[ "$version" =~ ^corvane\ [0-9.]+$ ]] || fail "--version printed: $version"
 grep -qF "\"$version\"" "$page" || fail "the manual page is not for $version"
+check="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --check-table "$share/corvane/RatingTable.txt")" \
+    || fail "--check-table failed on a good table: $check"
 # The manual names every option of --help and describes it in its words.
 manual="$(sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' "$page")"
 while IFS=$'\t' read -r names description; do
