@@ -87,6 +87,12 @@ bool shownOutsideTheStreams(const CommandLine &commandLine)
     GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESTDHANDLES)
         return false;
+    // Handles inherited without that flag (as Wine passes a redirection on)
+    // count as redirected when they lead to a file or a pipe.
+    const HANDLE stream = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    const DWORD type = stream && stream != INVALID_HANDLE_VALUE ? GetFileType(stream) : FILE_TYPE_UNKNOWN;
+    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE)
+        return false;
     const auto *text = reinterpret_cast<const wchar_t *>(commandLine.output.utf16());
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
         const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
