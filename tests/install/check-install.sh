@@ -63,8 +63,10 @@ page="$share/man/man6/corvane.6"
 # -k: the page is UTF-8, as man reads it.
 quiet groff -k -Tutf8 -man -ww -z "$page"
 
-# No display at all: help and version must still answer.
-program="$prefix/bin/corvane"
+# No display at all: help and version must still answer. The program is
+# where the build puts it (a Debian package puts it among the games).
+bindir="$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")"
+program="$prefix/${bindir:-bin}/corvane"
 help="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)" || fail "--help failed"
 [[ "$help" == "Usage: corvane [options]"* ]] || fail "--help printed: $help"
 version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)" || fail "--version failed"
