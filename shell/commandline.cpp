@@ -132,11 +132,11 @@ bool shownOutsideTheStreams(const CommandLine &commandLine)
     GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESTDHANDLES)
         return false;
-    // A file or pipe handed down without that flag (as Wine's shells do) is
-    // as much a redirection; a console handle is not ours to write to.
+    // Handles inherited without that flag (as Wine passes a redirection on)
+    // count as redirected when they lead to a file or a pipe.
     const HANDLE stream = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    if (stream && stream != INVALID_HANDLE_VALUE
-        && (GetFileType(stream) == FILE_TYPE_DISK || GetFileType(stream) == FILE_TYPE_PIPE))
+    const DWORD type = stream && stream != INVALID_HANDLE_VALUE ? GetFileType(stream) : FILE_TYPE_UNKNOWN;
+    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE)
         return false;
     // A message box cannot scroll: a long report keeps its head and its
     // summary.

@@ -64,7 +64,10 @@ page="$share/man/man6/corvane.6"
 quiet groff -k -Tutf8 -man -ww -z "$page"
 
 # No display at all: help, version and the table check must still answer.
-program="$prefix/bin/corvane"
+# The program is where the build puts it (a Debian package puts it among the
+# games).
+bindir="$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")"
+program="$prefix/${bindir:-bin}/corvane"
 help="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)" || fail "--help failed"
 [[ "$help" == "Usage: corvane [options]"* ]] || fail "--help printed: $help"
 version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)" || fail "--version failed"
