@@ -248,11 +248,7 @@ void TestSessionFile::savingSavesWhatIsShown()
     }
     const QStringList entries = here.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
-    QWidget *editing = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == window)
-            editing = w;
-    }
+    QWidget *editing = form(window);
     QVERIFY(editing);
     auto *spin = editing->findChild<SpinField *>(field);
     QVERIFY(spin);

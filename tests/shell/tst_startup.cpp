@@ -56,16 +56,6 @@ protected:
     }
 };
 
-QWidget *form(const QString &name)
-{
-    const QHash<QString, QWidget *> forms = {
-        {QStringLiteral("Main"), Main},           {QStringLiteral("AboutBox"), AboutBox},
-        {QStringLiteral("F_States2"), F_States2}, {QStringLiteral("SkillBox"), SkillBox},
-        {QStringLiteral("Enemy"), Enemy},
-    };
-    return forms.value(name);
-}
-
 } // namespace
 
 // The start-up order, the windows' lifetimes and the end of the program.

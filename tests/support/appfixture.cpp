@@ -5,17 +5,30 @@
 #include "controls/layout.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
+#include "roster/Unit_Enemy.h"
 #include "rules/rating.h"
 #include "sheet/Unit_Friend_States.h"
 #include "sheet/Unit_Skill.h"
+#include "shell/Unit_About.h"
 #include "shell/forms.h"
 #include "shell/tablesearch.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRadioButton>
 #include <QTest>
+
+QWidget *form(const QString &name)
+{
+    const QHash<QString, QWidget *> forms = {
+        {QStringLiteral("Main"), Main},           {QStringLiteral("AboutBox"), AboutBox},
+        {QStringLiteral("F_States2"), F_States2}, {QStringLiteral("SkillBox"), SkillBox},
+        {QStringLiteral("Enemy"), Enemy},
+    };
+    return forms.value(name);
+}
 
 QByteArray AppFixture::sampleTable()
 {

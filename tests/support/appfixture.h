@@ -13,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QWidget;
 class TSkillBox;
 
 // The whole program as start-up builds it: the five windows created in order,
@@ -52,6 +53,10 @@ private:
     ScriptedRandom *m_dice = nullptr;
     QList<ErrorReport> m_errors;
 };
+
+// One of the five windows by its object name ("Main", "F_States2", ...);
+// null for another name or before start-up made it.
+[[nodiscard]] QWidget *form(const QString &name);
 
 // How the skill dialog is closed after it was filled in.
 enum class Close { Ok, Cancel, Escape, Frame, ByFill };
