@@ -43,16 +43,6 @@ ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, int left, int top
     return box;
 }
 
-// Shows a window that was closed or minimized where it was, in front, with
-// the keyboard.
-void bringBack(QWidget *window)
-{
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace
 
 TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)

@@ -11,7 +11,6 @@
 #include "shell/forms.h"
 
 #include <QEvent>
-#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,16 +25,6 @@ qint32 readableRows()
     const qsizetype made = std::min({Enemy->Name.size(), Enemy->Hit_mod.size(), Enemy->Ddg_mod.size(),
                                      Enemy->Dmg_mod.size(), qsizetype(std::max(Enemy->RowCount, 0))});
     return qint32(made);
-}
-
-void describe(QWidget *button, const QString &text)
-{
-    // A name that looks like markup is shown as typed.
-    const QString tip = Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text;
-    if (button->toolTip() != tip)
-        button->setToolTip(tip);
-    if (button->accessibleDescription() != text)
-        button->setAccessibleDescription(text);
 }
 
 } // namespace

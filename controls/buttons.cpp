@@ -3,6 +3,7 @@
 #include "controls/errordisplay.h"
 
 #include <QButtonGroup>
+#include <QTextDocument>
 
 Button::Button(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
@@ -95,4 +96,13 @@ void EditField::setFieldText(const QString &text)
     setText(text);
     if (m_onChange)
         m_onChange(this);
+}
+
+void describe(QWidget *button, const QString &text)
+{
+    const QString tip = Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text;
+    if (button->toolTip() != tip)
+        button->setToolTip(tip);
+    if (button->accessibleDescription() != text)
+        button->setAccessibleDescription(text);
 }

@@ -74,3 +74,8 @@ public:
 private:
     Handler m_onChange;
 };
+
+// Gives a button one text as its tool tip and as its accessible description,
+// so that a screen reader reads what the mouse shows. A text that looks like
+// markup (an enemy named "<b>") is shown as typed.
+void describe(QWidget *button, const QString &text);

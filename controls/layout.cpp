@@ -111,6 +111,15 @@ void keepOnScreen(QWidget *window)
         window->move(position);
 }
 
+void bringBack(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    keepOnScreen(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 int clientHeightOnScreen(const QWidget *window, int wanted, int minimum)
 {
     const QRect available = availableAreaOf(window);

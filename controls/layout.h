@@ -33,6 +33,10 @@ void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int ou
 [[nodiscard]] QPoint onScreenPosition(const QRect &available, const QRect &window) noexcept;
 // Moves a top-level window where onScreenPosition() says on its screen.
 void keepOnScreen(QWidget *window);
+// Shows a top-level window that was closed or minimized, in front and with
+// the keyboard, where it was unless that is no longer on its screen (a
+// monitor since disconnected): then it moves as keepOnScreen() says.
+void bringBack(QWidget *window);
 // The client height a top-level window may have on its screen: `wanted`, but
 // no more than fits into the screen's available height with the window's
 // frame, and never below `minimum`.

@@ -30,6 +30,9 @@ void TestLayout::windowsStayOnTheScreen_data()
     const QRect secondScreen(1024, 40, 1280, 984);
     QTest::newRow("under a task bar at the top: down") << secondScreen << QRect(1100, 20, 300, 200) << QPoint(1100, 40);
     QTest::newRow("left of the area: right") << secondScreen << QRect(1000, 300, 300, 200) << QPoint(1024, 300);
+    // Brought back after the screen right of the first was disconnected.
+    QTest::newRow("on a screen no longer there: back on this one")
+        << taskBarBelow << QRect(1100, 300, 300, 200) << QPoint(724, 300);
     QTest::newRow("wider than the area: at its left")
         << secondScreen << QRect(1100, 300, 1400, 200) << QPoint(1024, 300);
 }
