@@ -91,13 +91,13 @@ public:
     [[nodiscard]] TargetMode targetMode() const;
     [[nodiscard]] RadioButton *targetModeButton(TargetMode mode) const;
 
-    // What Dice Roll reads once per click, none without a check type; what a
-    // check against index i reads, from the roster's first `rows` rows (i is
-    // an enemy row wherever the target mode compares with one); and what
-    // Rating Roll reads besides the rating. The commands and their odds read
-    // the controls through these alone.
+    // What Dice Roll reads once per click, none without a check type; what it
+    // works through; what it reads for index i of that; and what Rating Roll
+    // reads besides the rating. The commands and their odds read the
+    // controls through these alone.
     [[nodiscard]] std::optional<DiceRollSetup> diceRollSetup() const;
-    [[nodiscard]] TargetValues targetValues(const DiceRollSetup &setup, qint32 i, qint32 rows) const;
+    [[nodiscard]] DiceRollPlan diceRollPlan(const std::optional<DiceRollSetup> &setup) const;
+    [[nodiscard]] TargetInputs targetInputs(qint32 i) const;
     [[nodiscard]] RatingRollSetup ratingRollSetup() const;
 
     // The odds of Dice Roll and Rating Roll as the setup stands, as their

@@ -6,60 +6,30 @@
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/errordisplay.h"
-#include "roster/Unit_Enemy.h"
 #include "rules/odds.h"
-#include "shell/forms.h"
 
 #include <QEvent>
 #include <QTimer>
 
-#include <algorithm>
-
-namespace {
-
-// The rows whose controls all exist; the roster keeps them equal.
-qint32 readableRows()
-{
-    if (!Enemy)
-        return 0;
-    const qsizetype made = std::min({Enemy->Name.size(), Enemy->Hit_mod.size(), Enemy->Ddg_mod.size(),
-                                     Enemy->Dmg_mod.size(), qsizetype(std::max(Enemy->RowCount, 0))});
-    return qint32(made);
-}
-
-} // namespace
-
 QString TMain::diceRollOdds() const
 {
     const std::optional<DiceRollSetup> setup = diceRollSetup();
-    if (!setup)
-        return nothingToRollText(NothingToRoll::NoCheckType);
-    const qint32 rows = readableRows();
-    const std::optional<TargetRange> range = targetRange(setup->targetMode, ComboBox7->itemIndex(), rows);
-    if (!range)
-        return nothingToRollText(NothingToRoll::NoEnemyChosen);
-    if (range->isEmpty())
-        return nothingToRollText(NothingToRoll::NoEnemies);
+    const DiceRollPlan plan = diceRollPlan(setup);
+    if (plan.missing)
+        return nothingToRollText(*plan.missing);
 
     QList<NamedTarget> targets;
-    for (qint32 i = range->first; targets.size() < ShownTargets; ++i) {
-        NamedTarget target{{}, targetValues(*setup, i, rows)};
-        if (setup->targetMode == TargetMode::Number) {
-            // The number the target group shows.
-            const qint32 opposing = target.values.opposing;
-            target.name = QString::number(setup->randomOpposition ? opposing : fixedValueOf(opposing));
-        } else if (setup->targetMode != TargetMode::None) {
-            target.name = Enemy->Name[i]->text();
-        }
-        targets.append(target);
-        if (i == range->last)
+    for (qint32 i = plan.range.first; targets.size() < ShownTargets; ++i) {
+        const TargetInputs inputs = targetInputs(i);
+        targets.append({targetName(*setup, inputs), targetValues(*setup, inputs)});
+        if (i == plan.range.last)
             break;
     }
     std::optional<RatingOdds> chained;
     const int rating = ComboBox4->itemIndex();
     if (setup->chainsRating && rating >= 0)
         chained = ratingOdds(m_ratingTable, rating, ratingRollSetup());
-    QString text = diceRollOddsText(*setup, targets, range->size(), chained);
+    QString text = diceRollOddsText(*setup, targets, plan.range.size(), chained);
     // The chained roll would write nothing; this is also why Dice Roll is
     // disabled then.
     if (setup->chainsRating && rating < 0)

@@ -30,17 +30,18 @@ std::optional<DiceRollSetup> TMain::diceRollSetup() const
     return setup;
 }
 
-TargetValues TMain::targetValues(const DiceRollSetup &setup, qint32 i, qint32 rows) const
+TargetInputs TMain::targetInputs(qint32 i) const
 {
-    TargetValues target;
-    if (setup.targetMode == TargetMode::Number)
-        target.opposing = SpinEdit13->value();
-    else if (setup.targetMode != TargetMode::None)
-        target.opposing = opposingModifier(setup.checkType, Enemy->Hit_mod[i]->value(), Enemy->Ddg_mod[i]->value());
-    // Without a chosen enemy a failed dodge has no blow to roll.
-    if (setup.checkType == CheckType::Dodge && isEnemyRow(i, rows))
-        target.damageModifier = Enemy->Dmg_mod[i]->value();
-    return target;
+    TargetInputs inputs;
+    inputs.number = SpinEdit13->value();
+    if (Enemy && isEnemyRow(i, Enemy->rowCount()))
+        inputs.row = Enemy->rowValues(i);
+    return inputs;
+}
+
+DiceRollPlan TMain::diceRollPlan(const std::optional<DiceRollSetup> &setup) const
+{
+    return planDiceRoll(setup, ComboBox7->itemIndex(), Enemy ? Enemy->rowCount() : 0);
 }
 
 RatingRollSetup TMain::ratingRollSetup() const
@@ -55,24 +56,19 @@ RatingRollSetup TMain::ratingRollSetup() const
 
 void TMain::Button1Click(QObject *)
 {
-    // Typed text that names no check type leaves nothing to roll.
     const std::optional<DiceRollSetup> setup = diceRollSetup();
-    if (!setup) {
-        QApplication::beep();
+    const DiceRollPlan plan = diceRollPlan(setup);
+    if (plan.missing) {
+        // Typed text that names no check type, or no enemy chosen; a roster
+        // without rows leaves nothing to roll against.
+        if (*plan.missing != NothingToRoll::NoEnemies)
+            QApplication::beep();
         return;
     }
-    const std::optional<TargetRange> range = targetRange(setup->targetMode, ComboBox7->itemIndex(), Enemy->RowCount);
-    if (!range) {
-        // One enemy, but none chosen.
-        QApplication::beep();
-        return;
-    }
-    if (range->isEmpty())
-        return;
 
     bool success = true;
-    for (qint32 i = range->first;; ++i) {
-        const TargetValues target = targetValues(*setup, i, Enemy->RowCount);
+    for (qint32 i = plan.range.first;; ++i) {
+        const TargetValues target = targetValues(*setup, targetInputs(i));
         const CheckRoll check = rollCheck(*m_random, *setup, target, success);
         success = check.outcome.success;
         Memo1->appendLine(check.line);
@@ -84,7 +80,7 @@ void TMain::Button1Click(QObject *)
                 SpinEdit7->setValue(wrapSub(SpinEdit7->value(), damage.loss));
             Memo1->appendLine(damage.line);
         }
-        if (i == range->last)
+        if (i == plan.range.last)
             break;
     }
 }

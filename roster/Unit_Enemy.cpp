@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -256,6 +257,19 @@ void TEnemy::Ddg_fixChange(QObject *sender)
 {
     const int r = rowOf(sender);
     Ddg_mod[r]->setText(QString::number(modifierOfFixed(Ddg_fix[r]->value())));
+}
+
+qint32 TEnemy::rowCount() const noexcept
+{
+    // Emptying the roster clears the columns before RowCount: a count read
+    // in between never names a row without its controls.
+    const qsizetype made = std::min({Name.size(), Hit_mod.size(), Ddg_mod.size(), Dmg_mod.size()});
+    return qint32(std::clamp(qsizetype(RowCount), qsizetype(0), made));
+}
+
+EnemyValues TEnemy::rowValues(qint32 r) const
+{
+    return {Name[r]->text(), Hit_mod[r]->value(), Ddg_mod[r]->value(), Dmg_mod[r]->value()};
 }
 
 int TEnemy::rowOf(const QObject *sender)

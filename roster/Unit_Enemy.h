@@ -6,6 +6,8 @@
 // reads the rows' modifiers and initiative, shows or hides their fixed-value
 // fields, and runs their maximum handlers on Reset.
 
+#include "rules/checkresolution.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -34,6 +36,12 @@ public:
     void Hit_fixChange(QObject *sender);
     void Ddg_modChange(QObject *sender);
     void Ddg_fixChange(QObject *sender);
+
+    // The rows the console works through: RowCount, and never more than the
+    // rows whose controls all exist.
+    [[nodiscard]] qint32 rowCount() const noexcept;
+    // What a check against row r reads.
+    [[nodiscard]] EnemyValues rowValues(qint32 r) const;
 
     // The row of a named row control: its name without the column letter.
     [[nodiscard]] static int rowOf(const QObject *sender);

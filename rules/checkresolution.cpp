@@ -45,18 +45,53 @@ qint32 modifierOfFixed(qint32 fixedValue) noexcept
     return wrapSub(fixedValue, FixedOpposingRoll);
 }
 
-std::optional<TargetRange> targetRange(TargetMode mode, qint32 chosenRow, qint32 rowCount) noexcept
-{
-    if (mode == TargetMode::AllEnemies)
-        return TargetRange{0, wrapSub(rowCount, 1)};
-    if (mode == TargetMode::OneEnemy && !isEnemyRow(chosenRow, rowCount))
-        return std::nullopt;
-    return TargetRange{chosenRow, chosenRow};
-}
-
 bool isEnemyRow(qint32 index, qint32 rowCount) noexcept
 {
     return index >= 0 && index < rowCount;
+}
+
+DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow, qint32 rowCount) noexcept
+{
+    DiceRollPlan plan;
+    if (!setup) {
+        plan.missing = NothingToRoll::NoCheckType;
+    } else if (setup->targetMode == TargetMode::AllEnemies) {
+        plan.range = {0, wrapSub(rowCount, 1)};
+        if (plan.range.isEmpty())
+            plan.missing = NothingToRoll::NoEnemies;
+    } else if (setup->targetMode == TargetMode::OneEnemy && !isEnemyRow(chosenRow, rowCount)) {
+        plan.missing = NothingToRoll::NoEnemyChosen;
+    } else {
+        plan.range = {chosenRow, chosenRow};
+    }
+    return plan;
+}
+
+TargetValues targetValues(const DiceRollSetup &setup, const TargetInputs &inputs)
+{
+    TargetValues target;
+    if (setup.targetMode == TargetMode::Number)
+        target.opposing = inputs.number;
+    else if (setup.targetMode != TargetMode::None && inputs.row)
+        target.opposing = opposingModifier(setup.checkType, inputs.row->hitModifier, inputs.row->dodgeModifier);
+    // Only a dodge lets the enemy strike back, and only a chosen enemy can.
+    if (setup.checkType == CheckType::Dodge && inputs.row)
+        target.damageModifier = inputs.row->damageModifier;
+    return target;
+}
+
+QString targetName(const DiceRollSetup &setup, const TargetInputs &inputs)
+{
+    switch (setup.targetMode) {
+    case TargetMode::None:
+        return {};
+    case TargetMode::Number:
+        return QString::number(setup.randomOpposition ? inputs.number : fixedValueOf(inputs.number));
+    case TargetMode::OneEnemy:
+    case TargetMode::AllEnemies:
+        break;
+    }
+    return inputs.row ? inputs.row->name : QString();
 }
 
 bool isCompared(TargetMode mode, qint32 roll) noexcept
@@ -84,8 +119,7 @@ CheckOutcome checkOutcome(const DiceRollSetup &setup, const TargetValues &target
     // After a natural 2 the flag may still hold an earlier target's success;
     // it decides nothing there.
     outcome.chainsRating = setup.chainsRating && !natural2 && outcome.success;
-    outcome.damageStep
-        = setup.checkType == CheckType::Dodge && (!outcome.success || natural2) && target.damageModifier.has_value();
+    outcome.damageStep = target.damageModifier.has_value() && (!outcome.success || natural2);
     return outcome;
 }
 

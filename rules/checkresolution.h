@@ -61,7 +61,7 @@ struct TargetValues
     // The opposing modifier; target mode none compares nothing.
     qint32 opposing = 0;
     // The damage modifier of the enemy row whose blow a failed dodge takes;
-    // none without such a row (or for any other check).
+    // none without such a row, and for every other check.
     std::optional<qint32> damageModifier;
 };
 
@@ -76,10 +76,49 @@ struct TargetRange
     [[nodiscard]] bool isEmpty() const noexcept { return last < first; }
     [[nodiscard]] qint64 size() const noexcept { return isEmpty() ? 0 : qint64(last) - first + 1; }
 };
-// None when one enemy is to be checked but none is chosen.
-[[nodiscard]] std::optional<TargetRange> targetRange(TargetMode mode, qint32 chosenRow, qint32 rowCount) noexcept;
 // Whether an index names an enemy row, as the damage step needs.
 [[nodiscard]] bool isEnemyRow(qint32 index, qint32 rowCount) noexcept;
+
+// Why a command has nothing to roll.
+enum class NothingToRoll { NoCheckType, NoEnemyChosen, NoEnemies, NoRating };
+
+// What one click of Dice Roll works through, worked out once for the command
+// and for its odds: the range of its targets, or what is missing (no check
+// type; one enemy, but none chosen; all enemies, but there are none).
+struct DiceRollPlan
+{
+    std::optional<NothingToRoll> missing;
+    // Empty when something is missing.
+    TargetRange range;
+};
+[[nodiscard]] DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow,
+                                        qint32 rowCount) noexcept;
+
+// One enemy row's values that a check against it reads, as the roster's
+// controls hold them.
+struct EnemyValues
+{
+    QString name;
+    qint32 hitModifier = 0;
+    qint32 dodgeModifier = 0;
+    qint32 damageModifier = 0;
+};
+// What the console reads for one index of the range.
+struct TargetInputs
+{
+    // The opposing modifier of the number field, for target mode number.
+    qint32 number = 0;
+    // The enemy row the index names; none where it names no row.
+    std::optional<EnemyValues> row;
+};
+// The opposing modifier and, for a dodge against a row, the blow that
+// follows a failed one: everything after this asks only whether the target
+// has a blow.
+[[nodiscard]] TargetValues targetValues(const DiceRollSetup &setup, const TargetInputs &inputs);
+// How the Dice Roll tool tip names a target: the enemy's name, or the
+// opposing value the target group shows in target mode number; nothing in
+// target mode none.
+[[nodiscard]] QString targetName(const DiceRollSetup &setup, const TargetInputs &inputs);
 
 // A natural 2 fails in every target mode.
 [[nodiscard]] constexpr bool isNaturalTwo(qint32 roll) noexcept
@@ -102,7 +141,7 @@ struct CheckOutcome
     bool success = true;
     // The rating roll follows.
     bool chainsRating = false;
-    // The enemy's damage roll follows: a failed dodge, or a dodge's natural 2.
+    // The enemy's blow follows: a failed dodge, or a dodge's natural 2.
     bool damageStep = false;
 };
 // The opposing roll matters only where the roll is compared.

@@ -141,7 +141,7 @@ QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &t
             parts.append((dodge ? u"回避 "_s : u"成功 "_s) + percent(odds.success));
         if (chained && !chained->fault)
             parts.append(u"威力期待値 "_s + oneDecimal(odds.chainsRating.value() * chained->expectedTotal));
-        if (dodge && target.values.damageModifier)
+        if (target.values.damageModifier)
             parts.append(u"被ダメージ期待値 "_s + oneDecimal(odds.expectedLoss.value()));
         const QString line = parts.join(u"、"_s);
         lines.append(compared ? target.name + u": "_s + line : line);

@@ -56,8 +56,7 @@ struct RatingOdds
 };
 [[nodiscard]] RatingOdds ratingOdds(const RatingTable &table, qsizetype index, const RatingRollSetup &setup);
 
-// Why a command has nothing to roll.
-enum class NothingToRoll { NoCheckType, NoEnemyChosen, NoEnemies, NoRating };
+// Why a command has nothing to roll, as its tool tip says it.
 [[nodiscard]] QString nothingToRollText(NothingToRoll reason);
 
 // A target as the Dice Roll tool tip names it: the enemy's name, or the

@@ -56,12 +56,12 @@ AllRows allRowsOdds()
     costs.readAndComputed = fastestMicroseconds([&] {
         const DiceRollSetup setup = *Main->diceRollSetup();
         for (qint32 i = 0; i < Enemy->RowCount; ++i)
-            sink += targetOdds(setup, Main->targetValues(setup, i, Enemy->RowCount)).expectedLoss.value();
+            sink += targetOdds(setup, targetValues(setup, Main->targetInputs(i))).expectedLoss.value();
     });
     const DiceRollSetup setup = *Main->diceRollSetup();
     QList<TargetValues> values;
     for (qint32 i = 0; i < Enemy->RowCount; ++i)
-        values.append(Main->targetValues(setup, i, Enemy->RowCount));
+        values.append(targetValues(setup, Main->targetInputs(i)));
     costs.computed = fastestMicroseconds([&] {
         for (const TargetValues &target : std::as_const(values))
             sink += targetOdds(setup, target).expectedLoss.value();
