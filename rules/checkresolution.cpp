@@ -4,6 +4,10 @@
 #include "rules/dice.h"
 #include "rules/inttext.h"
 
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 qint32 opposingModifier(int checkType, qint32 enemyHit, qint32 enemyDodge)
 {
     switch (checkType) {
@@ -50,21 +54,55 @@ bool isEnemyRow(qint32 index, qint32 rowCount) noexcept
     return index >= 0 && index < rowCount;
 }
 
-DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow, qint32 rowCount) noexcept
+DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow, qint32 rowCount,
+                          const PresentHpOf &presentHp)
 {
     DiceRollPlan plan;
     if (!setup) {
         plan.missing = NothingToRoll::NoCheckType;
     } else if (setup->targetMode == TargetMode::AllEnemies) {
         plan.range = {0, wrapSub(rowCount, 1)};
-        if (plan.range.isEmpty())
+        // A defeated enemy neither dodges nor strikes: whatever the check,
+        // it is no target any more.
+        if (setup->keepsBooks && presentHp) {
+            for (qint32 r = 0; r < rowCount; ++r) {
+                if (isDown(presentHp(r)))
+                    plan.passedOver.append(r);
+            }
+        }
+        if (plan.range.isEmpty()) {
             plan.missing = NothingToRoll::NoEnemies;
+        } else if (plan.targetCount() == 0) {
+            plan.missing = NothingToRoll::NoEnemyStanding;
+            plan.range = {};
+            plan.passedOver.clear();
+        }
     } else if (setup->targetMode == TargetMode::OneEnemy && !isEnemyRow(chosenRow, rowCount)) {
         plan.missing = NothingToRoll::NoEnemyChosen;
     } else {
         plan.range = {chosenRow, chosenRow};
     }
     return plan;
+}
+
+std::optional<qint32> DiceRollPlan::firstTarget() const
+{
+    return targetFrom(range.first);
+}
+
+std::optional<qint32> DiceRollPlan::nextTarget(qint32 i) const
+{
+    return targetFrom(qint64(i) + 1);
+}
+
+std::optional<qint32> DiceRollPlan::targetFrom(qint64 i) const
+{
+    auto skip = std::lower_bound(passedOver.cbegin(), passedOver.cend(), i);
+    for (; skip != passedOver.cend() && *skip == i; ++skip)
+        ++i;
+    if (i > range.last)
+        return std::nullopt;
+    return qint32(i);
 }
 
 TargetValues targetValues(const DiceRollSetup &setup, const TargetInputs &inputs)
@@ -77,6 +115,9 @@ TargetValues targetValues(const DiceRollSetup &setup, const TargetInputs &inputs
     // Only a dodge lets the enemy strike back, and only a chosen enemy can.
     if (setup.checkType == CheckType::Dodge && inputs.row)
         target.damageModifier = inputs.row->damageModifier;
+    const bool againstEnemy = setup.targetMode == TargetMode::OneEnemy || setup.targetMode == TargetMode::AllEnemies;
+    if (setup.keepsBooks && setup.checkType == CheckType::Hit && againstEnemy && inputs.row)
+        target.hitTarget = HitTarget{inputs.row->name, inputs.row->presentHp, inputs.row->protection};
     return target;
 }
 
@@ -120,6 +161,7 @@ CheckOutcome checkOutcome(const DiceRollSetup &setup, const TargetValues &target
     // it decides nothing there.
     outcome.chainsRating = setup.chainsRating && !natural2 && outcome.success;
     outcome.damageStep = target.damageModifier.has_value() && (!outcome.success || natural2);
+    outcome.takesHitDamage = outcome.chainsRating && target.hitTarget.has_value();
     return outcome;
 }
 
@@ -149,5 +191,23 @@ DamageRoll rollDamage(RandomSource &random, const DiceRollSetup &setup, qint32 d
     DamageRoll damage;
     damage.loss = hpLoss(setup, sumDice(dice), damageModifier);
     damage.line = formatCheckRoll(dice, damageModifier);
+    return damage;
+}
+
+qint32 hitLoss(std::optional<qint32> total, qint32 protection) noexcept
+{
+    if (!total)
+        return 0;
+    const qint32 loss = wrapSub(*total, protection);
+    return loss > 0 ? loss : 0;
+}
+
+HitDamage hitDamage(const HitTarget &target, std::optional<qint32> total)
+{
+    const qint32 loss = hitLoss(total, target.protection);
+    HitDamage damage;
+    damage.presentHp = wrapSub(target.presentHp, loss);
+    damage.line = u"=> "_s + target.name + u": HP "_s + QString::number(target.presentHp) + u" - "_s
+        + QString::number(loss) + u" = "_s + QString::number(damage.presentHp);
     return damage;
 }

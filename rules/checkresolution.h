@@ -3,8 +3,10 @@
 #include "rules/checksetup.h"
 #include "rules/random.h"
 
+#include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The arithmetic of a check against an opponent and of the damage a failed
@@ -53,6 +55,17 @@ struct DiceRollSetup
     // A failed dodge costs HP, less the protection.
     bool hpTarget = false;
     qint32 protection = 0;
+    // The fight's books are kept: a hit's chained rating roll costs the enemy
+    // row HP, and all enemies passes over the rows that are down.
+    bool keepsBooks = false;
+};
+
+// The enemy row a hit's rating roll costs HP while the books are kept.
+struct HitTarget
+{
+    QString name;
+    qint32 presentHp = 0;
+    qint32 protection = 0;
 };
 
 // What a check against one target reads besides the setup.
@@ -63,6 +76,9 @@ struct TargetValues
     // The damage modifier of the enemy row whose blow a failed dodge takes;
     // none without such a row, and for every other check.
     std::optional<qint32> damageModifier;
+    // The enemy row a hit of a rating roll takes HP from; none unless the
+    // books are kept, for a hit against an enemy.
+    std::optional<HitTarget> hitTarget{};
 };
 
 // The indices a click works through, in ascending order: every enemy row
@@ -80,19 +96,39 @@ struct TargetRange
 [[nodiscard]] bool isEnemyRow(qint32 index, qint32 rowCount) noexcept;
 
 // Why a command has nothing to roll.
-enum class NothingToRoll { NoCheckType, NoEnemyChosen, NoEnemies, NoRating };
+enum class NothingToRoll { NoCheckType, NoEnemyChosen, NoEnemies, NoRating, NoEnemyStanding };
+
+// An enemy at 0 HP or less is down.
+[[nodiscard]] constexpr bool isDown(qint32 presentHp) noexcept
+{
+    return presentHp <= 0;
+}
 
 // What one click of Dice Roll works through, worked out once for the command
-// and for its odds: the range of its targets, or what is missing (no check
-// type; one enemy, but none chosen; all enemies, but there are none).
+// and for its odds: its targets, or what is missing (no check type; one
+// enemy, but none chosen; all enemies, but there are none, or none standing).
 struct DiceRollPlan
 {
     std::optional<NothingToRoll> missing;
     // Empty when something is missing.
     TargetRange range;
+    // The rows of the range passed over, ascending: with the books kept, all
+    // enemies passes over the rows that are down.
+    QList<qint32> passedOver;
+
+    [[nodiscard]] qint64 targetCount() const noexcept { return range.size() - passedOver.size(); }
+    // The targets in ascending order: the first, and the one after i; none
+    // past the last.
+    [[nodiscard]] std::optional<qint32> firstTarget() const;
+    [[nodiscard]] std::optional<qint32> nextTarget(qint32 i) const;
+
+private:
+    [[nodiscard]] std::optional<qint32> targetFrom(qint64 i) const;
 };
-[[nodiscard]] DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow,
-                                        qint32 rowCount) noexcept;
+// The present HP of enemy row r, read only where rows may be passed over.
+using PresentHpOf = std::function<qint32(qint32 r)>;
+[[nodiscard]] DiceRollPlan planDiceRoll(const std::optional<DiceRollSetup> &setup, qint32 chosenRow, qint32 rowCount,
+                                        const PresentHpOf &presentHp = {});
 
 // One enemy row's values that a check against it reads, as the roster's
 // controls hold them.
@@ -102,6 +138,8 @@ struct EnemyValues
     qint32 hitModifier = 0;
     qint32 dodgeModifier = 0;
     qint32 damageModifier = 0;
+    qint32 presentHp = 0;
+    qint32 protection = 0;
 };
 // What the console reads for one index of the range.
 struct TargetInputs
@@ -143,6 +181,8 @@ struct CheckOutcome
     bool chainsRating = false;
     // The enemy's blow follows: a failed dodge, or a dodge's natural 2.
     bool damageStep = false;
+    // The chained rating roll costs the hit enemy HP.
+    bool takesHitDamage = false;
 };
 // The opposing roll matters only where the roll is compared.
 [[nodiscard]] CheckOutcome checkOutcome(const DiceRollSetup &setup, const TargetValues &target, qint32 roll,
@@ -168,3 +208,16 @@ struct DamageRoll
     qint32 loss = 0;
 };
 [[nodiscard]] DamageRoll rollDamage(RandomSource &random, const DiceRollSetup &setup, qint32 damageModifier);
+
+// What a hit's rating total costs the enemy: the total less its protection,
+// never below 0, so that no hit heals; nothing without a total, after a
+// first result of 2.
+[[nodiscard]] qint32 hitLoss(std::optional<qint32> total, qint32 protection) noexcept;
+// The line that follows the rating line, "=> name: HP before - loss =
+// after", and the present HP it leaves.
+struct HitDamage
+{
+    QString line;
+    qint32 presentHp = 0;
+};
+[[nodiscard]] HitDamage hitDamage(const HitTarget &target, std::optional<qint32> total);

@@ -120,6 +120,8 @@ QString nothingToRollText(NothingToRoll reason)
         return u"対象の敵が選ばれていません"_s;
     case NothingToRoll::NoEnemies:
         return u"敵がいません"_s;
+    case NothingToRoll::NoEnemyStanding:
+        return u"倒れていない敵がいません"_s;
     case NothingToRoll::NoRating:
         break;
     }

@@ -120,15 +120,22 @@ QString formatRatingRoll(const RatingTable &table, qsizetype index, const QStrin
     return text;
 }
 
+RatingRoll ratingRoll(const RatingTable &table, qsizetype index, const QString &label, const QString &chain,
+                      qint32 modifier)
+{
+    const qint32 sum = table.sumRating(index, chain);
+    RatingRoll roll{formatRatingRoll(table, index, label, chain), std::nullopt};
+    if (ratingFumbled(chain)) {
+        roll.line += checkResultText()[0];
+    } else {
+        roll.total = wrapAdd(sum, modifier);
+        roll.line += u" + "_s + QString::number(modifier) + u" = "_s + QString::number(*roll.total);
+    }
+    return roll;
+}
+
 QString ratingLine(const RatingTable &table, qsizetype index, const QString &label, const QString &chain,
                    qint32 modifier)
 {
-    const qint32 sum = table.sumRating(index, chain);
-    QString line = formatRatingRoll(table, index, label, chain);
-    if (ratingFumbled(chain)) {
-        line += checkResultText()[0];
-    } else {
-        line += u" + "_s + QString::number(modifier) + u" = "_s + QString::number(wrapAdd(sum, modifier));
-    }
-    return line;
+    return ratingRoll(table, index, label, chain, modifier).line;
 }

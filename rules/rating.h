@@ -96,7 +96,16 @@ struct RatingRollSetup
 [[nodiscard]] QString formatRatingRoll(const RatingTable &table, qsizetype index, const QString &label,
                                        const QString &chain);
 
-// The whole rating line: the rating roll text, then " *** Failed ***" when
-// fumbled, else " + M = sum+M".
+// What one Rating Roll writes, and the total its line ends with: the table
+// sum plus the modifier, none when a first result of 2 fails the roll.
+struct RatingRoll
+{
+    QString line;
+    std::optional<qint32> total;
+};
+// The whole rating line, with its total: the rating roll text, then
+// " *** Failed ***" when fumbled, else " + M = sum+M".
+[[nodiscard]] RatingRoll ratingRoll(const RatingTable &table, qsizetype index, const QString &label,
+                                    const QString &chain, qint32 modifier);
 [[nodiscard]] QString ratingLine(const RatingTable &table, qsizetype index, const QString &label, const QString &chain,
                                  qint32 modifier);
