@@ -115,7 +115,9 @@ void TEnemy::replaceRows(qint32 count)
     fitHeight(enemyWindowOuterHeight(0));
 
     RowCount = 0;
+    // A name left in the list would look chosen while nothing is.
     Main->ComboBox7->clearItems();
+    Main->ComboBox7->setText(NothingChosenText);
     for (qint32 r = 0; r < count; ++r)
         Party_add->runClick();
 }

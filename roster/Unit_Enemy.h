@@ -24,8 +24,9 @@ public:
 
     void FormCreate();
     void Party_addClick(QObject *sender);
-    // Removes every row and empties Main's target list, then adds `count`
-    // rows as "+" does. Opening a session is the one place rows go.
+    // Removes every row and empties Main's target list, which then shows
+    // nothing chosen as at start, then adds `count` rows as "+" does. Opening
+    // a session is the one place rows go.
     void replaceRows(qint32 count);
 
     void NameChange(QObject *sender);

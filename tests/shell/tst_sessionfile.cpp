@@ -131,14 +131,19 @@ void TestSessionFile::evenings()
     QVERIFY(app.errors().isEmpty());
     QCOMPARE(controlStates(), saved);
 
-    // Opening over more rows, the other mode and an unsaved change asks
-    // first, then rebuilds all of it.
+    // Opening over more rows, the other mode, a chosen target and an unsaved
+    // change asks first, then rebuilds all of it. No target is chosen then,
+    // as at start, and Dice Roll follows as it would by hand.
+    clickOn(Main->RadioButton3);
+    pickEntry(Main->ComboBox7, 0);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     clickOn(Main->RadioGroup1->item(OppositionMode::Random));
     QVERIFY(addSkill(QStringLiteral("Sage:5:3:0")));
     CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
     answer(QMessageBox::No, [] { Main->FileOpen->trigger(); });
+    QVERIFY(!Main->Button1->isEnabled());
+    clickOn(Main->RadioButton1);
     QCOMPARE(controlStates(), saved);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     QCOMPARE(Main->ComboBox7->count(), 4);
