@@ -6,6 +6,8 @@
 // reads the rows' modifiers and initiative, shows or hides their fixed-value
 // fields, and runs their maximum handlers on Reset.
 
+#include "rules/inttext.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -69,7 +71,7 @@ protected:
 private:
     void createHeadings();
     SpinField *addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
-                            qint32 value, qint32 max = 0);
+                            qint32 value, IntRange range = {});
     // Grows the window to an outer height, moving it up rather than past the
     // bottom of the screen, and never higher than the screen.
     void fitHeight(int outerHeight);
