@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/displaytext.h"
+#include "rules/inttext.h"
 #include "rules/random.h"
 
 #include <QByteArray>
@@ -65,6 +66,8 @@ private:
 
 // The smallest critical value a rating roll uses.
 inline constexpr qint32 MinimumCriticalValue = 8;
+// The limits of the critical base field.
+inline constexpr IntRange CriticalBaseRange{MinimumCriticalValue, 99};
 
 // Base plus modifier, raised to the minimum.
 [[nodiscard]] qint32 criticalValue(qint32 base, qint32 modifier);
