@@ -7,6 +7,9 @@
 
 class QComboBox;
 
+// What the windows' choice boxes show at start, with nothing chosen.
+inline const QString NothingChosenText = QStringLiteral("Select");
+
 // An editable drop-down list whose selection is separate from its shown text.
 //
 // A QComboBox moves its current index when entries are added and signals on

@@ -61,24 +61,7 @@ SpinField::SpinField(QWidget *parent)
 
 qint32 SpinField::value() const
 {
-    return parseIntText(m_edit->text()).value_or(m_min);
-}
-
-void SpinField::setRange(qint32 min, qint32 max) noexcept
-{
-    m_min = min;
-    m_max = max;
-}
-
-qint32 SpinField::clamped(qint32 value) const noexcept
-{
-    if (!isLimited())
-        return value;
-    if (value < m_min)
-        return m_min;
-    if (value > m_max)
-        return m_max;
-    return value;
+    return m_range.valueOf(m_edit->text());
 }
 
 void SpinField::setValue(qint32 value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/handler.h"
+#include "rules/inttext.h"
 
 #include <QWidget>
 
@@ -28,14 +29,15 @@ public:
     [[nodiscard]] QString text() const;
     void setText(const QString &text);
 
-    [[nodiscard]] qint32 minValue() const noexcept { return m_min; }
-    [[nodiscard]] qint32 maxValue() const noexcept { return m_max; }
+    [[nodiscard]] qint32 minValue() const noexcept { return m_range.min; }
+    [[nodiscard]] qint32 maxValue() const noexcept { return m_range.max; }
+    [[nodiscard]] IntRange range() const noexcept { return m_range; }
     // Changing a limit leaves the present value as it is.
-    void setMinValue(qint32 min) noexcept { m_min = min; }
-    void setMaxValue(qint32 max) noexcept { m_max = max; }
-    void setRange(qint32 min, qint32 max) noexcept;
-    [[nodiscard]] bool isLimited() const noexcept { return m_min != m_max; }
-    [[nodiscard]] qint32 clamped(qint32 value) const noexcept;
+    void setMinValue(qint32 min) noexcept { m_range.min = min; }
+    void setMaxValue(qint32 max) noexcept { m_range.max = max; }
+    void setRange(qint32 min, qint32 max) noexcept { m_range = {min, max}; }
+    [[nodiscard]] bool isLimited() const noexcept { return m_range.isLimited(); }
+    [[nodiscard]] qint32 clamped(qint32 value) const noexcept { return m_range.clamped(value); }
 
     void setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
@@ -66,7 +68,6 @@ private:
     QLineEdit *m_edit;
     QToolButton *m_up;
     QToolButton *m_down;
-    qint32 m_min = 0;
-    qint32 m_max = 0;
+    IntRange m_range;
     Handler m_onChange;
 };

@@ -25,8 +25,6 @@ constexpr int OuterWidth = 696;
 constexpr int SheetWidth = OuterWidth - FrameWidth;
 constexpr int FieldHeight = 21;
 constexpr int NameHeight = 20;
-constexpr int MaximumLimit = 9999;
-constexpr int SmallLimit = 99;
 
 } // namespace
 
@@ -116,15 +114,17 @@ void TEnemy::replaceRows(qint32 count)
     fitHeight(enemyWindowOuterHeight(0));
 
     RowCount = 0;
+    // A name left in the list would look chosen while nothing is.
     Main->ComboBox7->clearItems();
+    Main->ComboBox7->setText(NothingChosenText);
     for (qint32 r = 0; r < count; ++r)
         Party_add->runClick();
 }
 
 SpinField *TEnemy::addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
-                                qint32 value, qint32 max)
+                                qint32 value, IntRange range)
 {
-    auto *field = makeSpinField(strip, name, left, 0, width, FieldHeight, value, 0, max);
+    auto *field = makeSpinField(strip, name, left, 0, width, FieldHeight, value, range.min, range.max);
     column.append(field);
     return field;
 }
@@ -146,13 +146,13 @@ void TEnemy::Party_addClick(QObject *)
     name->setText(startingEnemyName(r));
     Name.append(name);
     auto *hpPst = addSpinField(HP_pst, strip, {}, 144, 49, 0);
-    auto *hpMax = addSpinField(HP_max, strip, QLatin1Char('M') + row, 200, 49, 10, MaximumLimit);
+    auto *hpMax = addSpinField(HP_max, strip, QLatin1Char('M') + row, 200, 49, 10, EnemyMaximumRange);
     hpPst->setValue(hpMax->value());
     auto *mpPst = addSpinField(MP_pst, strip, {}, 256, 49, 0);
-    auto *mpMax = addSpinField(MP_max, strip, QLatin1Char('N') + row, 312, 49, 10, MaximumLimit);
+    auto *mpMax = addSpinField(MP_max, strip, QLatin1Char('N') + row, 312, 49, 10, EnemyMaximumRange);
     mpPst->setValue(mpMax->value());
-    auto *piece = addSpinField(Piece, strip, QLatin1Char('P') + row, 368, 41, 0, SmallLimit);
-    auto *initiative = addSpinField(Initiative, strip, {}, 416, 41, 7, SmallLimit);
+    auto *piece = addSpinField(Piece, strip, QLatin1Char('P') + row, 368, 41, 0, EnemyCountRange);
+    auto *initiative = addSpinField(Initiative, strip, {}, 416, 41, 7, EnemyCountRange);
     // The fixed fields lie over the modifier fields; being made later puts
     // them on top.
     auto *hitMod = addSpinField(Hit_mod, strip, QLatin1Char('H') + row, 464, 49, 0);

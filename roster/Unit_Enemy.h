@@ -7,6 +7,7 @@
 // fields, and runs their maximum handlers on Reset.
 
 #include "rules/checkresolution.h"
+#include "rules/inttext.h"
 
 #include <QList>
 #include <QWidget>
@@ -26,8 +27,9 @@ public:
 
     void FormCreate();
     void Party_addClick(QObject *sender);
-    // Removes every row and empties Main's target list, then adds `count`
-    // rows as "+" does. Opening a session is the one place rows go.
+    // Removes every row and empties Main's target list, which then shows
+    // nothing chosen as at start, then adds `count` rows as "+" does. Opening
+    // a session is the one place rows go.
     void replaceRows(qint32 count);
 
     void NameChange(QObject *sender);
@@ -76,7 +78,7 @@ protected:
 private:
     void createHeadings();
     SpinField *addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
-                            qint32 value, qint32 max = 0);
+                            qint32 value, IntRange range = {});
     // Grows the window to an outer height, moving it up rather than past the
     // bottom of the screen, and never higher than the screen.
     void fitHeight(int outerHeight);

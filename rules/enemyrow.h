@@ -1,8 +1,14 @@
 #pragma once
 
+#include "rules/inttext.h"
+
 #include <QString>
 
 // The values of one enemy row that follow from others.
+
+// The limits of a row's maxima, and of its pieces and initiative.
+inline constexpr IntRange EnemyMaximumRange{0, 9999};
+inline constexpr IntRange EnemyCountRange{0, 99};
 
 // An enemy's present HP and MP: each piece adds 5 HP and 1 MP to the maxima.
 struct PresentPoints

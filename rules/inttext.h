@@ -17,6 +17,22 @@
 // The same rule, raising the conversion error for a text that is no integer.
 [[nodiscard]] qint32 strToInt(const QString &text);
 
+// The limits of a numeric field, and how the field reads its text. Equal
+// limits mean none.
+struct IntRange
+{
+    qint32 min = 0;
+    qint32 max = 0;
+
+    [[nodiscard]] constexpr bool isLimited() const noexcept { return min != max; }
+    [[nodiscard]] constexpr qint32 clamped(qint32 value) const noexcept
+    {
+        return !isLimited() ? value : value < min ? min : value > max ? max : value;
+    }
+    // The text read as an integer; a text that is none reads as the minimum.
+    [[nodiscard]] qint32 valueOf(QStringView text) const { return parseIntText(text).value_or(min); }
+};
+
 // 32-bit two's complement arithmetic that wraps instead of overflowing.
 [[nodiscard]] constexpr qint32 wrapAdd(qint32 a, qint32 b) noexcept
 {

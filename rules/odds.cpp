@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +37,88 @@ QString oneDecimal(double value)
 QString percent(const Fraction &chance)
 {
     return oneDecimal(100.0 * chance.value()) + u'%';
+}
+
+// What one 2D6 result does in a rating roll: the value it adds, how many of
+// the 36 faces show it, whether it rolls again, and whether as the first
+// result it fails the roll. The same rules as the roll's, result by result.
+struct ResultRule
+{
+    qint64 value = 0;
+    qint64 ways = 0;
+    bool again = false;
+    bool fails = false;
+};
+std::array<ResultRule, 11> resultRules(const RatingValues &values, const RatingRollSetup &setup)
+{
+    static const std::array<bool, 13> failsFirst = [] {
+        std::array<bool, 13> fails{};
+        for (qint32 result = 2; result <= 12; ++result)
+            fails[result] = ratingFumbled(QString::number(result));
+        return fails;
+    }();
+    const qint32 critical = setup.criticalValue();
+    std::array<ResultRule, 11> rules;
+    for (qint32 result = 2; result <= 12; ++result)
+        rules[result - 2]
+            = {values[result], Ways[result], rollsAgain(result, critical, setup.criticalsOn), failsFirst[result]};
+    return rules;
+}
+
+// A chance at a sum of table values.
+struct Point
+{
+    qint64 sum = 0;
+    double chance = 0;
+};
+
+// The chances of consecutive sums, the first of them `lowest`.
+struct Spread
+{
+    qint64 lowest = 0;
+    QList<double> chances;
+};
+
+// The sums from one roll on: the roll's value where it `ends` the chain, and
+// where it rolls `again`, its value plus the sums `following` it. None when
+// they would span more than MostTotals.
+std::optional<Spread> oneRollMore(const QList<Point> &ends, const QList<Point> &again, const Spread &following)
+{
+    qint64 lowest = std::numeric_limits<qint64>::max();
+    qint64 highest = std::numeric_limits<qint64>::min();
+    const auto cover = [&](qint64 low, qint64 high) {
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
+    };
+    const qsizetype width = following.chances.size();
+    for (const Point &point : ends)
+        cover(point.sum, point.sum);
+    if (width > 0) {
+        for (const Point &point : again)
+            cover(point.sum + following.lowest, point.sum + following.lowest + width - 1);
+    }
+    if (lowest > highest || highest - lowest >= MostTotals)
+        return std::nullopt;
+
+    Spread spread{lowest, QList<double>(highest - lowest + 1, 0.0)};
+    for (const Point &point : ends)
+        spread.chances[point.sum - lowest] += point.chance;
+    if (width > 0) {
+        for (const Point &point : again) {
+            double *into = spread.chances.data() + (point.sum + following.lowest - lowest);
+            const double *from = following.chances.constData();
+            for (qsizetype i = 0; i < width; ++i)
+                into[i] += point.chance * from[i];
+        }
+    }
+    return spread;
+}
+
+RatingDistribution tooSpread()
+{
+    RatingDistribution distribution;
+    distribution.fault = u"合計の範囲が広すぎて、分布は数えられません"_s;
+    return distribution;
 }
 
 } // namespace
@@ -74,33 +158,42 @@ TargetOdds targetOdds(const DiceRollSetup &setup, const TargetValues &target)
     return odds;
 }
 
+LineValues lineValues(const RatingTable &table, qsizetype index)
+{
+    LineValues line;
+    try {
+        line.values = table.values(index);
+    } catch (const AppError &error) {
+        line.fault = error.message();
+    }
+    return line;
+}
+
 RatingOdds ratingOdds(const RatingTable &table, qsizetype index, const RatingRollSetup &setup)
+{
+    return ratingOdds(lineValues(table, index), setup);
+}
+
+RatingOdds ratingOdds(const LineValues &line, const RatingRollSetup &setup)
 {
     RatingOdds odds;
     odds.critical.denominator = Faces;
-    const qint32 critical = setup.criticalValue();
+    if (line.fault) {
+        odds.fault = line.fault;
+        return odds;
+    }
     double valuesOverFaces = 0;
     double firstOverFaces = 0;
     qint64 rollingAgain = 0;
-    try {
-        for (qint32 result = 2; result <= 12; ++result) {
-            // A chain of this one result: what it adds, and what the roll
-            // makes of it as the first result.
-            const QString chain = QString::number(result);
-            const double value = table.sumRating(index, chain);
-            const bool again = rollsAgain(result, critical, setup.criticalsOn);
-            valuesOverFaces += Ways[result] * value;
-            if (again)
-                rollingAgain += Ways[result];
-            if (ratingFumbled(chain))
-                continue;
-            firstOverFaces += Ways[result] * (value + setup.modifier);
-            if (again)
-                odds.critical.numerator += Ways[result];
-        }
-    } catch (const AppError &error) {
-        odds.fault = error.message();
-        return odds;
+    for (const ResultRule &rule : resultRules(line.values, setup)) {
+        valuesOverFaces += double(rule.ways) * double(rule.value);
+        if (rule.again)
+            rollingAgain += rule.ways;
+        if (rule.fails)
+            continue;
+        firstOverFaces += double(rule.ways) * (double(rule.value) + setup.modifier);
+        if (rule.again)
+            odds.critical.numerator += rule.ways;
     }
     // Every roll after a critical adds a value and rolls again with the same
     // chance, so the expected sum of what follows a critical is a geometric
@@ -109,6 +202,89 @@ RatingOdds ratingOdds(const RatingTable &table, qsizetype index, const RatingRol
     const double afterCritical = valuesOverFaces / double(Faces - rollingAgain);
     odds.expectedTotal = (firstOverFaces + double(odds.critical.numerator) * afterCritical) / double(Faces);
     return odds;
+}
+
+double RatingDistribution::chance(qint64 total) const noexcept
+{
+    if (m_chances.isEmpty() || total < lowest() || total > highest())
+        return 0;
+    return m_chances[total - m_lowest];
+}
+
+double RatingDistribution::atLeast(qint64 total) const noexcept
+{
+    if (m_chances.isEmpty() || total > highest())
+        return 0;
+    return m_atLeast[total <= m_lowest ? 0 : total - m_lowest];
+}
+
+RatingDistribution ratingDistribution(const RatingTable &table, qsizetype index, const RatingRollSetup &setup)
+{
+    return ratingDistribution(lineValues(table, index), setup);
+}
+
+RatingDistribution ratingDistribution(const LineValues &line, const RatingRollSetup &setup)
+{
+    RatingDistribution distribution;
+    if (line.fault) {
+        distribution.fault = line.fault;
+        return distribution;
+    }
+    // The results that end a chain, those of them that end it as its first
+    // result without failing it, and those that roll again. A 2 never rolls
+    // again: the critical value is at least 8.
+    QList<Point> ends;
+    QList<Point> firstEnds;
+    QList<Point> again;
+    double againChance = 0;
+    for (const ResultRule &rule : resultRules(line.values, setup)) {
+        const Point point{rule.value, double(rule.ways) / double(Faces)};
+        if (rule.fails) {
+            distribution.fumble += point.chance;
+        } else if (!rule.again) {
+            firstEnds.append(point);
+        }
+        if (rule.again) {
+            again.append(point);
+            againChance += point.chance;
+        } else {
+            ends.append(point);
+        }
+    }
+    // The chain has no last roll: it goes on for as long as each roll is a
+    // critical. Chains longer than `depth` rolls are left out; all their
+    // first `depth` rolls are criticals, which has a chance below 1e-12, so
+    // the chances sum to 1 within that.
+    int depth = 1;
+    for (double longer = againChance; longer >= 1e-12; longer *= againChance)
+        ++depth;
+    // From the last roll kept back to the second: the sums of the rolls
+    // from there on.
+    Spread following;
+    for (int roll = depth; roll > 1; --roll) {
+        std::optional<Spread> more = oneRollMore(ends, again, following);
+        if (!more)
+            return tooSpread();
+        following = std::move(*more);
+    }
+    std::optional<Spread> sums = oneRollMore(firstEnds, again, following);
+    if (!sums)
+        return tooSpread();
+
+    distribution.m_lowest = sums->lowest + setup.modifier;
+    distribution.m_chances = std::move(sums->chances);
+    const qsizetype count = distribution.m_chances.size();
+    distribution.m_atLeast.resize(count);
+    double above = 0;
+    double mean = 0;
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        const double chance = distribution.m_chances[i];
+        above += chance;
+        distribution.m_atLeast[i] = above;
+        mean += chance * double(distribution.m_lowest + i);
+    }
+    distribution.m_mean = mean;
+    return distribution;
 }
 
 QString nothingToRollText(NothingToRoll reason)

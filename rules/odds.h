@@ -56,6 +56,52 @@ struct RatingOdds
 };
 [[nodiscard]] RatingOdds ratingOdds(const RatingTable &table, qsizetype index, const RatingRollSetup &setup);
 
+// A rating line's values as the odds read them, once for every setup: all of
+// them, or the error a roll may end with.
+struct LineValues
+{
+    RatingValues values{};
+    std::optional<QString> fault;
+};
+[[nodiscard]] LineValues lineValues(const RatingTable &table, qsizetype index);
+[[nodiscard]] RatingOdds ratingOdds(const LineValues &line, const RatingRollSetup &setup);
+
+// The chances of what one Rating Roll writes: no total after a first result
+// of 2, else each total, the chain's sum plus the modifier, taken wide as
+// the expected total is. Computed once, then read per total in constant time.
+class RatingDistribution
+{
+public:
+    // Why there are no chances: the error a roll may end with, or totals
+    // spread too wide to count one by one.
+    std::optional<QString> fault;
+    // The chance of a first result of 2.
+    double fumble = 0;
+
+    // The lowest and highest totals with a chance; the chains too unlikely
+    // to count are left out (see ratingDistribution).
+    [[nodiscard]] qint64 lowest() const noexcept { return m_lowest; }
+    [[nodiscard]] qint64 highest() const noexcept { return m_lowest + m_chances.size() - 1; }
+    [[nodiscard]] double chance(qint64 total) const noexcept;
+    // The chance of a total of at least `total`; a first result of 2 has none.
+    [[nodiscard]] double atLeast(qint64 total) const noexcept;
+    // The expected total, a first result of 2 counting 0.
+    [[nodiscard]] double mean() const noexcept { return m_mean; }
+
+private:
+    friend RatingDistribution ratingDistribution(const LineValues &line, const RatingRollSetup &setup);
+
+    qint64 m_lowest = 0;
+    QList<double> m_chances;
+    QList<double> m_atLeast;
+    double m_mean = 0;
+};
+// At most this many totals, from the lowest to the highest, are counted.
+inline constexpr qint64 MostTotals = qint64(1) << 18;
+[[nodiscard]] RatingDistribution ratingDistribution(const LineValues &line, const RatingRollSetup &setup);
+[[nodiscard]] RatingDistribution ratingDistribution(const RatingTable &table, qsizetype index,
+                                                    const RatingRollSetup &setup);
+
 // Why a command has nothing to roll, as its tool tip says it.
 [[nodiscard]] QString nothingToRollText(NothingToRoll reason);
 

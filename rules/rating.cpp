@@ -74,6 +74,15 @@ RatingField RatingTable::field(qsizetype index, qint32 result) const
     return fieldFor(fieldsOf(m_lines, index), result, m_encoding);
 }
 
+RatingValues RatingTable::values(qsizetype index) const
+{
+    const QList<QByteArray> fields = fieldsOf(m_lines, index);
+    RatingValues values{};
+    for (qint32 result = 3; result <= 12; ++result)
+        values[result] = fieldFor(fields, result, m_encoding).valueOrRaise();
+    return values;
+}
+
 qint32 RatingField::valueOrRaise() const
 {
     if (!present)

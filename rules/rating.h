@@ -1,12 +1,14 @@
 #pragma once
 
 #include "rules/displaytext.h"
+#include "rules/inttext.h"
 #include "rules/random.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 // The table's bare name, resolved against the working folder.
@@ -28,6 +30,10 @@ struct RatingField
     // the conversion error for a text that is no integer, as a roll does.
     [[nodiscard]] qint32 valueOrRaise() const;
 };
+
+// The value each 2D6 result adds, indexed by the result: a 2 adds nothing,
+// and 0 and 1 are never rolled.
+using RatingValues = std::array<qint32, 13>;
 
 // The rating table: one rating per line of RatingTable.txt, as comma text
 // "label,v3,v4,...,v12", where field r - 2 holds the value for the 2D6
@@ -54,6 +60,9 @@ public:
 
     // The field of line `index` that a roll reads for `result`, from 3 to 12.
     [[nodiscard]] RatingField field(qsizetype index, qint32 result) const;
+    // Every result's value of line `index`, from one reading of the line;
+    // raises what a roll of the lowest result that cannot be read would.
+    [[nodiscard]] RatingValues values(qsizetype index) const;
 
     [[nodiscard]] TextEncoding encoding() const noexcept { return m_encoding; }
 
@@ -65,6 +74,8 @@ private:
 
 // The smallest critical value a rating roll uses.
 inline constexpr qint32 MinimumCriticalValue = 8;
+// The limits of the critical base field.
+inline constexpr IntRange CriticalBaseRange{MinimumCriticalValue, 99};
 
 // Base plus modifier, raised to the minimum.
 [[nodiscard]] qint32 criticalValue(qint32 base, qint32 modifier);

@@ -1,7 +1,9 @@
 #include "rules/session.h"
 
 #include "rules/apperror.h"
+#include "rules/enemyrow.h"
 #include "rules/inttext.h"
+#include "rules/rating.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,15 +17,20 @@ namespace {
 
 const QString FormatMark = QStringLiteral("corvane-session");
 
-// One text of a record and the key it is kept under. A text the skill rebuild
-// reads as an integer must be one already in the file, or opening it would
-// stop half way.
+// What a kept text must be. A number for a field is empty or an integer
+// within the field's limits: the field would read any other text as a number
+// it does not show. A text the skill rebuild reads as an integer must be one,
+// or opening the file would stop half way.
+enum class Content { Name, Field, Integer };
+
+// One text of a record, the key it is kept under, and what it must be.
 template<typename Record>
 struct TextKey
 {
     const char *key;
     QString Record::*member;
-    bool integer = false;
+    Content content = Content::Field;
+    IntRange range{};
 };
 
 const TextKey<Session> SessionTexts[] = {
@@ -41,25 +48,25 @@ const TextKey<Session> SessionTexts[] = {
     {"physicalProtectionModifier", &Session::physicalProtectionModifier},
     {"magicProtection", &Session::magicProtection},
     {"magicProtectionModifier", &Session::magicProtectionModifier},
-    {"criticalBase", &Session::criticalBase},
+    {"criticalBase", &Session::criticalBase, Content::Field, CriticalBaseRange},
     {"criticalModifier", &Session::criticalModifier},
 };
 
 const TextKey<SkillRow> SkillTexts[] = {
-    {"name", &SkillRow::name},
-    {"level", &SkillRow::level, true},
-    {"type", &SkillRow::type, true},
-    {"dodge", &SkillRow::dodge, true},
+    {"name", &SkillRow::name, Content::Name},
+    {"level", &SkillRow::level, Content::Integer, SkillLevelRange},
+    {"type", &SkillRow::type, Content::Integer},
+    {"dodge", &SkillRow::dodge, Content::Integer},
 };
 
 const TextKey<EnemyEntry> EnemyTexts[] = {
-    {"name", &EnemyEntry::name},
+    {"name", &EnemyEntry::name, Content::Name},
     {"presentHp", &EnemyEntry::presentHp},
-    {"maximumHp", &EnemyEntry::maximumHp},
+    {"maximumHp", &EnemyEntry::maximumHp, Content::Field, EnemyMaximumRange},
     {"presentMp", &EnemyEntry::presentMp},
-    {"maximumMp", &EnemyEntry::maximumMp},
-    {"pieces", &EnemyEntry::pieces},
-    {"initiative", &EnemyEntry::initiative},
+    {"maximumMp", &EnemyEntry::maximumMp, Content::Field, EnemyMaximumRange},
+    {"pieces", &EnemyEntry::pieces, Content::Field, EnemyCountRange},
+    {"initiative", &EnemyEntry::initiative, Content::Field, EnemyCountRange},
     {"hitModifier", &EnemyEntry::hitModifier},
     {"hitFixed", &EnemyEntry::hitFixed},
     {"damageModifier", &EnemyEntry::damageModifier},
@@ -131,9 +138,18 @@ public:
     {
         for (const TextKey<Record> &entry : keys) {
             const QString key = QLatin1StringView(entry.key);
-            record.*entry.member = text(key);
-            if (entry.integer && !parseIntText(record.*entry.member))
-                refuse(key, QStringLiteral("'%1' が整数ではありません").arg(record.*entry.member));
+            const QString &kept = record.*entry.member = text(key);
+            if (entry.content == Content::Name || (kept.isEmpty() && entry.content == Content::Field))
+                continue;
+            const std::optional<qint32> value = parseIntText(kept);
+            if (!value)
+                refuse(key, QStringLiteral("'%1' が整数ではありません").arg(kept));
+            if (entry.range.clamped(*value) != *value)
+                refuse(key,
+                       QStringLiteral("'%1' が %2 から %3 までの範囲にありません")
+                           .arg(kept)
+                           .arg(entry.range.min)
+                           .arg(entry.range.max));
         }
     }
 

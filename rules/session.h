@@ -8,9 +8,10 @@
 #include <QString>
 
 // What a session file keeps of an evening at the table: everything entered
-// that a later evening needs, as the texts the fields show, so that what was
-// typed comes back as typed. The log is not part of it; it has a file of its
-// own.
+// that a later evening needs, as texts: the names as typed, and each number
+// as the program reads it from its field, so that a text the program would
+// read as another number never comes back. The log is not part of it; it has
+// a file of its own.
 
 inline const QString SessionSuffix = QStringLiteral("corvane");
 inline constexpr int SessionVersion = 1;
@@ -70,7 +71,7 @@ struct Session
 
 // Reads a session from the bytes of the file `fileName`, checking all of it
 // first: bytes that are not JSON, a missing format mark, a newer version, a
-// missing value, a value of the wrong kind, a skill row the skill rebuild
-// could not read, or no enemy row at all raise an error that names the file
-// and what is wrong.
+// missing value, a value of the wrong kind, a number its field would not hold
+// (other than an empty one), a skill row the skill rebuild could not read, or
+// no enemy row at all raise an error that names the file and what is wrong.
 [[nodiscard]] Session sessionFromJson(const QByteArray &bytes, const QString &fileName);

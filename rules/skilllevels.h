@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/checktypes.h"
+#include "rules/inttext.h"
 
 #include <QList>
 #include <QString>
@@ -44,6 +45,9 @@ inline constexpr int Impossible = 1;
 inline constexpr int NoSkillChoice = 0;
 inline constexpr int AdventurerChoice = 1;
 inline constexpr int FirstSkillRowChoice = 2;
+
+// The limits of a skill's level.
+inline constexpr IntRange SkillLevelRange{0, 99};
 
 // One skill row as stored: the texts of its name, level, type index and dodge
 // flag.

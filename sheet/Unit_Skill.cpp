@@ -33,7 +33,7 @@ TSkillBox::TSkillBox(QWidget *parent)
     Exp->setEnabled(false);
 
     L_Lv = makeLabel(this, QStringLiteral("L_Lv"), QStringLiteral("Level"), 176, 48, 27, 12);
-    Lv = makeSpinField(this, QStringLiteral("Lv"), 208, 48, 49, 21, 0, 0, 99);
+    Lv = makeSpinField(this, QStringLiteral("Lv"), 208, 48, 49, 21, 0, SkillLevelRange.min, SkillLevelRange.max);
 
     SType = place(new RadioGroup(QStringLiteral("Skill Type"),
                                  {QStringLiteral("Warrior"), QStringLiteral("Magician"), QStringLiteral("Scout"),

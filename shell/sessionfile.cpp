@@ -64,11 +64,13 @@ QList<TextField<EnemyEntry>> enemyFields(qint32 r)
     };
 }
 
+// Each number as the program reads it: a text it reads as another number,
+// such as a pasted "1.5", would not open again.
 template<typename Record>
 void collectTexts(Record &record, const QList<TextField<Record>> &fields)
 {
     for (const auto &[member, field] : fields)
-        record.*member = field->text();
+        record.*member = QString::number(field->value());
 }
 
 template<typename Record>

@@ -2,9 +2,11 @@
 #include "support/files.h"
 #include "support/scripteddice.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -78,6 +80,8 @@ private Q_SLOTS:
     void oddsCountWhatTheRollsDo();
     void criticalChainAgainstEnumeration_data();
     void criticalChainAgainstEnumeration();
+    void distributionAgainstConvolution_data();
+    void distributionAgainstConvolution();
 };
 
 void TestOdds::oddsCountWhatTheRollsDo_data()
@@ -177,6 +181,72 @@ void TestOdds::criticalChainAgainstEnumeration()
     }
     // A value the roll may need and cannot read is said, never raised.
     QCOMPARE(ratingOdds(tableOf("Blade,1,2,x,5,6,7,8,10,11,13"_ba), 0, setup).fault, u"'x' は整数ではありません"_s);
+}
+
+void TestOdds::distributionAgainstConvolution_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<RatingRollSetup>("setup");
+    QTest::newRow("criticals on at 8") << "Blade,1,2,4,5,6,7,8,10,11,13"_ba << RatingRollSetup{8, 0, true, 4};
+    QTest::newRow("criticals off, negative and equal values")
+        << "Dip,-5,0,7,-2,3,3,9,-8,20,1"_ba << RatingRollSetup{10, 0, false, -2};
+}
+
+// Follows the chain roll by roll to depth 30, carrying the chance of every
+// sum reached so far, with the command's own roll deciding what each result
+// does.
+void TestOdds::distributionAgainstConvolution()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(RatingRollSetup, setup);
+    const RatingTable table = tableOf(line);
+    std::array<bool, 36> again{}, fails{};
+    std::array<qint64, 36> value{};
+    for (int face = 0; face < 36; ++face) {
+        ScriptedRandom dice{face / 6 + 1, face % 6 + 1, 1, 2};
+        const QString chain = rollRatingDice(dice, setup.criticalValue(), setup.criticalsOn);
+        again[face] = chain.contains(u'/');
+        fails[face] = ratingFumbled(chain);
+        value[face] = table.sumRating(0, chain.section(u'/', 0, 0));
+    }
+    QMap<qint64, double> ended;
+    QMap<qint64, double> rolling{{0, 1.0}};
+    double failed = 0;
+    for (int depth = 0; depth < 30; ++depth) {
+        QMap<qint64, double> next;
+        for (auto [sum, chance] : rolling.asKeyValueRange()) {
+            for (int face = 0; face < 36; ++face) {
+                if (depth == 0 && fails[face])
+                    failed += chance / 36;
+                else if (again[face])
+                    next[sum + value[face]] += chance / 36;
+                else
+                    ended[sum + value[face] + setup.modifier] += chance / 36;
+            }
+        }
+        rolling = next;
+    }
+
+    const RatingDistribution distribution = ratingDistribution(table, 0, setup);
+    QVERIFY(!distribution.fault);
+    QVERIFY(qAbs(distribution.fumble - failed) < 1e-12);
+    double sum = distribution.fumble;
+    for (qint64 total = distribution.lowest(); total <= distribution.highest(); ++total) {
+        QVERIFY2(qAbs(distribution.chance(total) - ended.value(total)) < 1e-9, qPrintable(QString::number(total)));
+        QVERIFY(qAbs(distribution.atLeast(total) + distribution.chance(total - 1) - distribution.atLeast(total - 1))
+                < 1e-12);
+        sum += distribution.chance(total);
+    }
+    QCOMPARE(ended.firstKey(), distribution.lowest());
+    QVERIFY(ended.lastKey() <= distribution.highest());
+    QVERIFY(qAbs(sum - 1) < 1e-9);
+    QVERIFY(qAbs(distribution.mean() - ratingOdds(table, 0, setup).expectedTotal) < 1e-9);
+
+    // Values at the ends of the 32-bit range spread the totals beyond
+    // counting: said at once, not counted.
+    const RatingDistribution wide = ratingDistribution(
+        tableOf("Wide,-2147483648,2147483647,-2147483648,2147483647,1,2,3,-2147483648,2147483647,5"_ba), 0, setup);
+    QCOMPARE(wide.fault, u"合計の範囲が広すぎて、分布は数えられません"_s);
 }
 
 QTEST_GUILESS_MAIN(TestOdds)

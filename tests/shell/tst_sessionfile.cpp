@@ -94,7 +94,7 @@ void TestSessionFile::evenings()
     QStringList saved;
     {
         AppFixture app;
-        typeInto(F_States2->Dex, QStringLiteral("015"));
+        typeInto(F_States2->Dex, QStringLiteral("15"));
         typeInto(F_States2->Vit, QStringLiteral("21"));
         typeInto(F_States2->Wil, QStringLiteral("9"));
         // Two Warriors tie at 3, and only the second dodges.
@@ -131,14 +131,19 @@ void TestSessionFile::evenings()
     QVERIFY(app.errors().isEmpty());
     QCOMPARE(controlStates(), saved);
 
-    // Opening over more rows, the other mode and an unsaved change asks
-    // first, then rebuilds all of it.
+    // Opening over more rows, the other mode, a chosen target and an unsaved
+    // change asks first, then rebuilds all of it. No target is chosen then,
+    // as at start, and Dice Roll follows as it would by hand.
+    clickOn(Main->RadioButton3);
+    pickEntry(Main->ComboBox7, 0);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     clickOn(Main->RadioGroup1->item(OppositionMode::Random));
     QVERIFY(addSkill(QStringLiteral("Sage:5:3:0")));
     CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
     answer(QMessageBox::No, [] { Main->FileOpen->trigger(); });
+    QVERIFY(!Main->Button1->isEnabled());
+    clickOn(Main->RadioButton1);
     QCOMPARE(controlStates(), saved);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
     QCOMPARE(Main->ComboBox7->count(), 4);
@@ -173,6 +178,9 @@ void TestSessionFile::badFilesChangeNothing_data()
                                    << "は読めません: version 2 はこのプログラムより新しい形式です (読めるのは 1 まで)";
     QTest::newRow("wrong kind") << changed("\"presentHp\": \"\"", "\"presentHp\": 12")
                                 << "は読めません: presentHp が文字列ではありません.";
+    QTest::newRow("critical base below its field's")
+        << changed("\"criticalBase\": \"\"", "\"criticalBase\": \"7\"")
+        << "は読めません: criticalBase '7' が 8 から 99 までの範囲にありません.";
     QTest::newRow("level no integer") << changed("\"level\": \"3\"", "\"level\": \"3a\"")
                                       << "は読めません: skills[0].level '3a' が整数ではありません.";
     Session noEnemies = session;
@@ -218,10 +226,14 @@ void TestSessionFile::savingSavesWhatIsShown_data()
                                                            << "SpinEdit3"
                                                            << "3"
                                                            << "8" << QByteArray("\"criticalBase\": \"8\"") << false;
-    QTest::newRow("dexterity as typed in States") << "F_States2"
-                                                  << "_Dex"
-                                                  << "015"
-                                                  << "015" << QByteArray("\"dexterity\": \"015\"") << false;
+    QTest::newRow("dexterity as read in States") << "F_States2"
+                                                 << "_Dex"
+                                                 << "015"
+                                                 << "015" << QByteArray("\"dexterity\": \"15\"") << false;
+    QTest::newRow("a decimal as read in Enemy") << "Enemy"
+                                                << "B0"
+                                                << "1.5"
+                                                << "1.5" << QByteArray("\"protection\": \"0\"") << false;
     QTest::newRow("file become a folder") << "Enemy"
                                           << "P0"
                                           << "150"
@@ -270,6 +282,9 @@ void TestSessionFile::savingSavesWhatIsShown()
     }
     QVERIFY(app.errors().isEmpty());
     QVERIFY(fileContents(name).contains(saved));
+    // Whatever was typed, what is saved opens again.
+    Main->FileOpen->trigger();
+    QVERIFY(app.errors().isEmpty());
     // The file holds what the windows show: closing asks nothing.
     QCOMPARE(whileModal<QMessageBox>([] { Main->close(); }, [](QMessageBox *box) { box->reject(); }), NeverShown);
     QVERIFY(!Main->isVisible());
