@@ -3,6 +3,7 @@
 #include "console/Unit_Main.h"
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
+#include "controls/fieldtexts.h"
 #include "controls/layout.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
@@ -119,6 +120,42 @@ void TEnemy::replaceRows(qint32 count)
     Main->ComboBox7->setText(NothingChosenText);
     for (qint32 r = 0; r < count; ++r)
         Party_add->runClick();
+}
+
+namespace {
+
+// The maxima and pieces rerun the present values, and each modifier and
+// fixed value rewrite each other, so a row's present values come last.
+QList<TextField<EnemyEntry>> rowFields(const TEnemy &enemy, qint32 r)
+{
+    return {
+        {&EnemyEntry::maximumHp, enemy.HP_max[r]},       {&EnemyEntry::maximumMp, enemy.MP_max[r]},
+        {&EnemyEntry::pieces, enemy.Piece[r]},           {&EnemyEntry::initiative, enemy.Initiative[r]},
+        {&EnemyEntry::hitModifier, enemy.Hit_mod[r]},    {&EnemyEntry::hitFixed, enemy.Hit_fix[r]},
+        {&EnemyEntry::damageModifier, enemy.Dmg_mod[r]}, {&EnemyEntry::dodgeModifier, enemy.Ddg_mod[r]},
+        {&EnemyEntry::dodgeFixed, enemy.Ddg_fix[r]},     {&EnemyEntry::protection, enemy.Prevent[r]},
+        {&EnemyEntry::presentHp, enemy.HP_pst[r]},       {&EnemyEntry::presentMp, enemy.MP_pst[r]},
+    };
+}
+
+} // namespace
+
+void TEnemy::replaceRows(const QList<EnemyEntry> &rows)
+{
+    const auto count = qint32(rows.size());
+    replaceRows(count);
+    for (qint32 r = 0; r < count; ++r) {
+        Name[r]->setFieldText(rows[r].name);
+        applyTexts(rows[r], rowFields(*this, r));
+    }
+}
+
+EnemyEntry TEnemy::rowEntry(qint32 r) const
+{
+    EnemyEntry entry;
+    entry.name = Name[r]->text();
+    collectTexts(entry, rowFields(*this, r));
+    return entry;
 }
 
 SpinField *TEnemy::addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,

@@ -8,6 +8,7 @@
 
 #include "rules/checkresolution.h"
 #include "rules/inttext.h"
+#include "rules/session.h"
 
 #include <QList>
 #include <QWidget>
@@ -28,9 +29,14 @@ public:
     void FormCreate();
     void Party_addClick(QObject *sender);
     // Removes every row and empties Main's target list, which then shows
-    // nothing chosen as at start, then adds `count` rows as "+" does. Opening
-    // a session is the one place rows go.
+    // nothing chosen as at start, then adds `count` rows as "+" does.
     void replaceRows(qint32 count);
+    // The same with a row for each entry, its texts written through the
+    // fields' own setters in an order in which no handler overwrites a text
+    // written before it. Opening a session rebuilds the roster this way.
+    void replaceRows(const QList<EnemyEntry> &rows);
+    // Row r's texts, each number as the program reads it.
+    [[nodiscard]] EnemyEntry rowEntry(qint32 r) const;
 
     void NameChange(QObject *sender);
     void PieceChange(QObject *sender);

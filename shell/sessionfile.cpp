@@ -4,6 +4,8 @@
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/errordisplay.h"
+#include "controls/fieldtexts.h"
+#include "controls/question.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
 #include "roster/Unit_Enemy.h"
@@ -13,20 +15,15 @@
 #include "shell/forms.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSaveFile>
 
 #include <utility>
 
 namespace {
-
-template<typename Record>
-using TextField = std::pair<QString Record::*, SpinField *>;
 
 // The abilities go first: each reruns its bonus and, for vitality and spirit,
 // a maximum that the later texts then replace.
@@ -48,36 +45,6 @@ QList<TextField<Session>> laterFields()
         {&Session::criticalBase, Main->SpinEdit3},       {&Session::criticalModifier, Main->SpinEdit4},
         {&Session::presentHp, Main->SpinEdit7},          {&Session::presentMp, Main->SpinEdit8},
     };
-}
-
-// The maxima and pieces rerun the present values, and each modifier and
-// fixed value rewrite each other, so a row's present values come last.
-QList<TextField<EnemyEntry>> enemyFields(qint32 r)
-{
-    return {
-        {&EnemyEntry::maximumHp, Enemy->HP_max[r]},       {&EnemyEntry::maximumMp, Enemy->MP_max[r]},
-        {&EnemyEntry::pieces, Enemy->Piece[r]},           {&EnemyEntry::initiative, Enemy->Initiative[r]},
-        {&EnemyEntry::hitModifier, Enemy->Hit_mod[r]},    {&EnemyEntry::hitFixed, Enemy->Hit_fix[r]},
-        {&EnemyEntry::damageModifier, Enemy->Dmg_mod[r]}, {&EnemyEntry::dodgeModifier, Enemy->Ddg_mod[r]},
-        {&EnemyEntry::dodgeFixed, Enemy->Ddg_fix[r]},     {&EnemyEntry::protection, Enemy->Prevent[r]},
-        {&EnemyEntry::presentHp, Enemy->HP_pst[r]},       {&EnemyEntry::presentMp, Enemy->MP_pst[r]},
-    };
-}
-
-// Each number as the program reads it: a text it reads as another number,
-// such as a pasted "1.5", would not open again.
-template<typename Record>
-void collectTexts(Record &record, const QList<TextField<Record>> &fields)
-{
-    for (const auto &[member, field] : fields)
-        record.*member = QString::number(field->value());
-}
-
-template<typename Record>
-void applyTexts(const Record &record, const QList<TextField<Record>> &fields)
-{
-    for (const auto &[member, field] : fields)
-        field->setText(record.*member);
 }
 
 QString chooseInDialog(SessionFile::Choice choice, const std::optional<QString> &inUse)
@@ -102,11 +69,8 @@ Session collectSession()
         session.skills.append(F_States2->skillRow(i));
     collectTexts(session, laterFields());
     session.oppositionMode = Main->RadioGroup1->itemIndex();
-    for (qint32 r = 0; r < Enemy->RowCount; ++r) {
-        EnemyEntry &enemy = session.enemies.emplace_back();
-        enemy.name = Enemy->Name[r]->text();
-        collectTexts(enemy, enemyFields(r));
-    }
+    for (qint32 r = 0; r < Enemy->RowCount; ++r)
+        session.enemies.append(Enemy->rowEntry(r));
     return session;
 }
 
@@ -117,12 +81,7 @@ void applySession(const Session &session)
     applyTexts(session, abilityFields());
     F_States2->replaceSkillRows(session.skills);
 
-    const auto rows = qint32(session.enemies.size());
-    Enemy->replaceRows(rows);
-    for (qint32 r = 0; r < rows; ++r) {
-        Enemy->Name[r]->setFieldText(session.enemies[r].name);
-        applyTexts(session.enemies[r], enemyFields(r));
-    }
+    Enemy->replaceRows(session.enemies);
     // No target is chosen any more: the enabling rules follow the target
     // list as they do when the user changes it.
     Main->CheckBox2Click(Main->ComboBox7);
@@ -203,15 +162,8 @@ bool SessionFile::mayDropChanges()
 {
     if (!m_fileName || collectSession() == m_saved)
         return true;
-    QMessageBox box(QMessageBox::Question, ErrorDisplay::captionFor(QCoreApplication::applicationFilePath()),
-                    QStringLiteral("%1 への変更を保存しますか?").arg(QFileInfo(*m_fileName).fileName()),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Main);
-    box.setDefaultButton(QMessageBox::Yes);
-    // Qt's own translations are not shipped; the windows speak Japanese.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    switch (box.exec()) {
+    switch (askQuestion(Main, QStringLiteral("%1 への変更を保存しますか?").arg(QFileInfo(*m_fileName).fileName()),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         saveTo(*m_fileName);
         return true;
