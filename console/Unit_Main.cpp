@@ -1,5 +1,6 @@
 #include "console/Unit_Main.h"
 
+#include "console/fightbooks.h"
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/errordisplay.h"
@@ -105,6 +106,7 @@ void TMain::createMenu()
     ViewEnemy->setObjectName(QStringLiteral("ViewEnemy"));
     ViewEnemy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     connect(ViewEnemy, &QAction::triggered, this, [this] { guarded([this] { ViewEnemyExecute(ViewEnemy); }); });
+    createBattleMenu(this);
 
     ViewAbout = new QAction(QStringLiteral("&About"), this);
     ViewAbout->setObjectName(QStringLiteral("_ViewAbout"));

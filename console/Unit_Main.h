@@ -60,7 +60,8 @@ public:
 
     // The commands.
     void Button1Click(QObject *sender);
-    void Button2Click(QObject *sender);
+    // Gives what it wrote and totalled, none when no rating is chosen.
+    std::optional<RatingRoll> Button2Click(QObject *sender);
     void Button4Click(QObject *sender);
     void ViewAboutExecute(QObject *sender);
     void ViewStatesExecute(QObject *sender);
@@ -117,19 +118,23 @@ public:
     QStringList SkillChoices;                           // copied into ComboBox2 and ComboBox6 by SetSkillList
 
     // Menu, actions and tool bar.
-    QMenu *File1 = nullptr;         // "ファイル(&F)": the session file and the log
-    QAction *FileOpen = nullptr;    // "開く(&O)...", Ctrl+O; run by the session file in use
-    QAction *FileSave = nullptr;    // "上書き保存(&S)", Ctrl+S; run by the session file in use
-    QAction *FileSaveAs = nullptr;  // "名前を付けて保存(&A)..."; run by the session file in use
-    QAction *FileSaveLog = nullptr; // "ログを保存(&L)...": the log's own save command
-    QAction *FileExit = nullptr;    // "終了(&X)": closes this window as its frame does
-    QMenu *View1 = nullptr;         // "表示(&V)": brings the other windows back
-    QAction *ViewStates = nullptr;  // "States", Ctrl+1: shows F_States2
-    QAction *ViewEnemy = nullptr;   // "Enemy", Ctrl+2: shows Enemy
-    QMenu *Help1 = nullptr;         // "&Help"
-    QAction *ViewAbout = nullptr;   // "&About": shows AboutBox
-    QAction *About1 = nullptr;      // the menu entry of ViewAbout
-    QToolBar *ToolBar1 = nullptr;   // empty
+    QMenu *File1 = nullptr;                  // "ファイル(&F)": the session file and the log
+    QAction *FileOpen = nullptr;             // "開く(&O)...", Ctrl+O; run by the session file in use
+    QAction *FileSave = nullptr;             // "上書き保存(&S)", Ctrl+S; run by the session file in use
+    QAction *FileSaveAs = nullptr;           // "名前を付けて保存(&A)..."; run by the session file in use
+    QAction *FileSaveLog = nullptr;          // "ログを保存(&L)...": the log's own save command
+    QAction *FileExit = nullptr;             // "終了(&X)": closes this window as its frame does
+    QMenu *View1 = nullptr;                  // "表示(&V)": brings the other windows back
+    QAction *ViewStates = nullptr;           // "States", Ctrl+1: shows F_States2
+    QAction *ViewEnemy = nullptr;            // "Enemy", Ctrl+2: shows Enemy
+    QMenu *Battle1 = nullptr;                // "戦闘(&B)": the fight's books (fightbooks.h)
+    QAction *BattleApplyDamage = nullptr;    // checkable, off: a hit's rating roll costs the enemy HP
+    QAction *BattleRemoveDefeated = nullptr; // "倒れた敵を外す(&R)"
+    QAction *BattleNewFight = nullptr;       // "新しい戦闘(&N)...": the roster as at start
+    QMenu *Help1 = nullptr;                  // "&Help"
+    QAction *ViewAbout = nullptr;            // "&About": shows AboutBox
+    QAction *About1 = nullptr;               // the menu entry of ViewAbout
+    QToolBar *ToolBar1 = nullptr;            // empty
 
     // Column headers.
     QLabel *Label2 = nullptr; // "使用スキル": skill used

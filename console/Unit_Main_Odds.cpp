@@ -19,17 +19,15 @@ QString TMain::diceRollOdds() const
         return nothingToRollText(*plan.missing);
 
     QList<NamedTarget> targets;
-    for (qint32 i = plan.range.first; targets.size() < ShownTargets; ++i) {
-        const TargetInputs inputs = targetInputs(i);
+    for (std::optional<qint32> i = plan.firstTarget(); i && targets.size() < ShownTargets; i = plan.nextTarget(*i)) {
+        const TargetInputs inputs = targetInputs(*i);
         targets.append({targetName(*setup, inputs), targetValues(*setup, inputs)});
-        if (i == plan.range.last)
-            break;
     }
     std::optional<RatingOdds> chained;
     const int rating = ComboBox4->itemIndex();
     if (setup->chainsRating && rating >= 0)
         chained = ratingOdds(m_ratingTable, rating, ratingRollSetup());
-    QString text = diceRollOddsText(*setup, targets, plan.range.size(), chained);
+    QString text = diceRollOddsText(*setup, targets, plan.targetCount(), chained);
     // The chained roll would write nothing; this is also why Dice Roll is
     // disabled then.
     if (setup->chainsRating && rating < 0)

@@ -27,6 +27,7 @@ std::optional<DiceRollSetup> TMain::diceRollSetup() const
     setup.chainsRating = CheckBox2->isChecked();
     setup.hpTarget = RadioButton6->isChecked();
     setup.protection = wrapAdd(SpinEdit9->value(), SpinEdit10->value());
+    setup.keepsBooks = BattleApplyDamage->isChecked();
     return setup;
 }
 
@@ -41,7 +42,8 @@ TargetInputs TMain::targetInputs(qint32 i) const
 
 DiceRollPlan TMain::diceRollPlan(const std::optional<DiceRollSetup> &setup) const
 {
-    return planDiceRoll(setup, ComboBox7->itemIndex(), Enemy ? Enemy->rowCount() : 0);
+    return planDiceRoll(setup, ComboBox7->itemIndex(), Enemy ? Enemy->rowCount() : 0,
+                        [](qint32 r) { return Enemy->HP_pst[r]->value(); });
 }
 
 RatingRollSetup TMain::ratingRollSetup() const
@@ -60,38 +62,44 @@ void TMain::Button1Click(QObject *)
     const DiceRollPlan plan = diceRollPlan(setup);
     if (plan.missing) {
         // Typed text that names no check type, or no enemy chosen; a roster
-        // without rows leaves nothing to roll against.
-        if (*plan.missing != NothingToRoll::NoEnemies)
+        // without rows, or none standing, leaves nothing to roll against.
+        if (*plan.missing == NothingToRoll::NoCheckType || *plan.missing == NothingToRoll::NoEnemyChosen)
             QApplication::beep();
         return;
     }
 
     bool success = true;
-    for (qint32 i = plan.range.first;; ++i) {
-        const TargetValues target = targetValues(*setup, targetInputs(i));
+    for (std::optional<qint32> i = plan.firstTarget(); i; i = plan.nextTarget(*i)) {
+        const TargetValues target = targetValues(*setup, targetInputs(*i));
         const CheckRoll check = rollCheck(*m_random, *setup, target, success);
         success = check.outcome.success;
         Memo1->appendLine(check.line);
-        if (check.outcome.chainsRating)
-            Button2Click(Button2);
+        if (check.outcome.chainsRating) {
+            const std::optional<RatingRoll> rating = Button2Click(Button2);
+            if (rating && check.outcome.takesHitDamage) {
+                const HitDamage hit = hitDamage(*target.hitTarget, rating->total);
+                Enemy->HP_pst[*i]->setValue(hit.presentHp);
+                Memo1->appendLine(hit.line);
+            }
+        }
         if (check.outcome.damageStep) {
             const DamageRoll damage = rollDamage(*m_random, *setup, *target.damageModifier);
             if (damage.loss)
                 SpinEdit7->setValue(wrapSub(SpinEdit7->value(), damage.loss));
             Memo1->appendLine(damage.line);
         }
-        if (i == plan.range.last)
-            break;
     }
 }
 
-void TMain::Button2Click(QObject *)
+std::optional<RatingRoll> TMain::Button2Click(QObject *)
 {
     const int index = ComboBox4->itemIndex();
     if (index < 0)
-        return;
+        return std::nullopt;
     const RatingRollSetup setup = ratingRollSetup();
     const QString chain = RollRatingDice(setup.criticalValue(), setup.criticalsOn);
     const QString label = ComboBox4->itemText(index);
-    Memo1->appendLine(ratingLine(m_ratingTable, index, label, chain, setup.modifier));
+    const RatingRoll roll = ratingRoll(m_ratingTable, index, label, chain, setup.modifier);
+    Memo1->appendLine(roll.line);
+    return roll;
 }

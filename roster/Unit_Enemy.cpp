@@ -68,7 +68,7 @@ void TEnemy::createHeadings()
 {
     makeLabel(m_sheet, QStringLiteral("L_Name"), QStringLiteral("Name"), 8, 24, 29, 12);
     Party_add = place(new Button(QStringLiteral("+"), m_sheet), QStringLiteral("Party_add"), 48, 16, 17, 17);
-    // Rows cannot be removed; the button is there, disabled, as drawn.
+    // Rows are not removed one by one; the button is there, disabled, as drawn.
     Party_del = place(new Button(QStringLiteral("-"), m_sheet), QStringLiteral("Party_del"), 72, 16, 17, 17);
     Party_del->setEnabled(false);
     makeLabel(m_sheet, QStringLiteral("L_HP"), QStringLiteral("HP"), 176, 8, 15, 12);
@@ -156,6 +156,31 @@ EnemyEntry TEnemy::rowEntry(qint32 r) const
     entry.name = Name[r]->text();
     collectTexts(entry, rowFields(*this, r));
     return entry;
+}
+
+void TEnemy::removeDefeated()
+{
+    ChoiceBox *targets = Main->ComboBox7;
+    const int chosen = targets->itemIndex();
+    QList<EnemyEntry> standing;
+    std::optional<qint32> stillChosen;
+    for (qint32 r = 0; r < rowCount(); ++r) {
+        if (isDown(HP_pst[r]->value()))
+            continue;
+        if (r == chosen)
+            stillChosen = qint32(standing.size());
+        standing.append(rowEntry(r));
+    }
+    if (standing.size() == rowCount())
+        return;
+    if (standing.isEmpty())
+        replaceRows(1);
+    else
+        replaceRows(standing);
+    if (stillChosen) {
+        targets->setText(Name[*stillChosen]->text());
+        targets->setItemIndex(*stillChosen);
+    }
 }
 
 SpinField *TEnemy::addSpinField(QList<SpinField *> &column, QWidget *strip, const QString &name, int left, int width,
@@ -306,7 +331,8 @@ qint32 TEnemy::rowCount() const noexcept
 
 EnemyValues TEnemy::rowValues(qint32 r) const
 {
-    return {Name[r]->text(), Hit_mod[r]->value(), Ddg_mod[r]->value(), Dmg_mod[r]->value()};
+    return {Name[r]->text(),     Hit_mod[r]->value(), Ddg_mod[r]->value(),
+            Dmg_mod[r]->value(), HP_pst[r]->value(),  Prevent[r]->value()};
 }
 
 int TEnemy::rowOf(const QObject *sender)

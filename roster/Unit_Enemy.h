@@ -33,10 +33,15 @@ public:
     void replaceRows(qint32 count);
     // The same with a row for each entry, its texts written through the
     // fields' own setters in an order in which no handler overwrites a text
-    // written before it. Opening a session rebuilds the roster this way.
+    // written before it. Opening a session and removing the defeated rebuild
+    // the roster this way.
     void replaceRows(const QList<EnemyEntry> &rows);
     // Row r's texts, each number as the program reads it.
     [[nodiscard]] EnemyEntry rowEntry(qint32 r) const;
+    // "倒れた敵を外す": rebuilds the roster from the rows that are not down,
+    // or as one fresh row when none is left. The chosen target stays chosen
+    // where its row remains; else nothing is chosen.
+    void removeDefeated();
 
     void NameChange(QObject *sender);
     void PieceChange(QObject *sender);
@@ -72,7 +77,7 @@ public:
     QList<SpinField *> Prevent;    // protection; nothing reads it
 
     Button *Party_add = nullptr; // "+": adds a row
-    Button *Party_del = nullptr; // "-", disabled: rows are never removed
+    Button *Party_del = nullptr; // "-", disabled: rows are not removed one by one
 
     // The headings and rows scroll together inside this area once the window
     // has grown as high as the screen.

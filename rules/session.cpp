@@ -16,6 +16,8 @@
 namespace {
 
 const QString FormatMark = QStringLiteral("corvane-session");
+// Optional, in version 1 as before: a file without it keeps no books.
+const QString FightBooksKey = QStringLiteral("fightBooks");
 
 // What a kept text must be. A number for a field is empty or an integer
 // within the field's limits: the field would read any other text as a number
@@ -190,6 +192,10 @@ QByteArray sessionToJson(const Session &session)
     top.insert(QStringLiteral("oppositionMode"),
                OppositionModeNames[session.oppositionMode == OppositionMode::Random ? OppositionMode::Random
                                                                                     : OppositionMode::Fixed]);
+    // Written only when kept, so that a file saved without the books reads
+    // as it always did.
+    if (session.keepsBooks)
+        top.insert(FightBooksKey, true);
     top.insert(QStringLiteral("enemies"), recordsToJson(session.enemies, EnemyTexts));
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
@@ -234,8 +240,13 @@ Session sessionFromJson(const QByteArray &bytes, const QString &fileName)
         session.oppositionMode = OppositionMode::Random;
     else if (mode != OppositionModeNames[OppositionMode::Fixed])
         top.refuse(modeKey, QStringLiteral("が \"random\" でも \"fixed\" でもありません"));
-    // The roster always has a row: the windows start with one and none is
-    // ever removed.
+    if (const QJsonValue books = document.object().value(FightBooksKey); !books.isUndefined()) {
+        if (!books.isBool())
+            top.refuse(FightBooksKey, QStringLiteral("が true でも false でもありません"));
+        session.keepsBooks = books.toBool();
+    }
+    // The roster always has a row: the windows start with one and keep one
+    // when every enemy is removed.
     const QString enemiesKey = QStringLiteral("enemies");
     session.enemies = top.records<EnemyEntry>(enemiesKey, EnemyTexts);
     if (session.enemies.isEmpty())

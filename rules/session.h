@@ -59,6 +59,9 @@ struct Session
     QString criticalBase;
     QString criticalModifier;
     int oppositionMode = OppositionMode::Fixed;
+    // The fight's books are kept (戦闘, 命中のダメージを敵のHPから引く). A
+    // file from before 2.1 has no such key and keeps none.
+    bool keepsBooks = false;
 
     // The enemy window.
     QList<EnemyEntry> enemies;

@@ -71,6 +71,7 @@ Session collectSession()
     session.oppositionMode = Main->RadioGroup1->itemIndex();
     for (qint32 r = 0; r < Enemy->RowCount; ++r)
         session.enemies.append(Enemy->rowEntry(r));
+    session.keepsBooks = Main->BattleApplyDamage->isChecked();
     return session;
 }
 
@@ -82,6 +83,7 @@ void applySession(const Session &session)
     F_States2->replaceSkillRows(session.skills);
 
     Enemy->replaceRows(session.enemies);
+    Main->BattleApplyDamage->setChecked(session.keepsBooks);
     // No target is chosen any more: the enabling rules follow the target
     // list as they do when the user changes it.
     Main->CheckBox2Click(Main->ComboBox7);
@@ -113,6 +115,7 @@ void SessionFile::open(const QString &fileName)
         throw AppError::fileOpen(fileName);
     applySession(sessionFromJson(*bytes, fileName));
     m_fileName = fileName;
+    m_changed = false;
     // What the windows made of the file, which is what a later close
     // compares with.
     m_saved = collectSession();
@@ -131,6 +134,7 @@ void SessionFile::saveTo(const QString &fileName)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw AppError::fileWrite(fileName);
     m_fileName = fileName;
+    m_changed = false;
     m_saved = std::move(session);
 }
 
@@ -160,7 +164,7 @@ void SessionFile::saveAs()
 
 bool SessionFile::mayDropChanges()
 {
-    if (!m_fileName || collectSession() == m_saved)
+    if (!m_fileName || (!m_changed && collectSession() == m_saved))
         return true;
     switch (askQuestion(Main, QStringLiteral("%1 への変更を保存しますか?").arg(QFileInfo(*m_fileName).fileName()),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {

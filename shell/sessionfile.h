@@ -46,6 +46,9 @@ public:
     // With a file in use and changes not saved in it, asks whether to save
     // them: false for Cancel.
     [[nodiscard]] bool mayDropChanges();
+    // Counts the session as changed until it is next opened or saved, even
+    // where the windows came back to what the file holds.
+    void markChanged() noexcept { m_changed = true; }
 
     [[nodiscard]] const std::optional<QString> &fileName() const noexcept { return m_fileName; }
 
@@ -59,5 +62,6 @@ private:
     std::optional<QString> m_fileName;
     // The session as last opened or saved, to tell whether anything changed.
     Session m_saved;
+    bool m_changed = false;
     FileChooser m_chooseFile;
 };

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void noCheckTypeRollsNothing();
     void dodgeWithoutAnEnemyHasNoDamageStep();
     void errorInTheChainedRatingEndsTheCommand();
+    void fightBooksTakeHpAndPassOverTheDefeated();
 
 private:
     ScriptedRandom &dice() { return m_app->dice(); }
@@ -340,6 +341,40 @@ void TestDiceRoll::errorInTheChainedRatingEndsTheCommand()
     QCOMPARE(m_app->errorTexts(), QStringList{QStringLiteral("リストのインデックスが範囲を超えています (6)")});
     QCOMPARE(log(), QStringList{QStringLiteral("F-Atk: ( 2D6 = 5, 5 ) -> 10 + 0 = 10 *** Success ***")});
     QCOMPARE(dice().remaining(), 2); // the second enemy was never rolled against
+}
+
+void TestDiceRoll::fightBooksTakeHpAndPassOverTheDefeated()
+{
+    addEnemies(3);
+    chooseCheckType(1);
+    pickEntry(Main->ComboBox4, 0); // Blade
+    pickEntry(Main->ComboBox7, 2);
+    typeInto(Enemy->HP_pst[1], QStringLiteral("5"));
+    typeInto(Enemy->Prevent[2], QStringLiteral("4"));
+    Main->BattleApplyDamage->trigger();
+    clickOn(Main->RadioButton4);
+
+    // Row 1 is hit for Blade's 6 and goes down; rows 0 and 2 are missed,
+    // and the next click passes over row 1.
+    dice().push({1, 2, 4, 4, 3, 4, 1, 2, 1, 2, 1, 2});
+    roll();
+    roll();
+    QCOMPARE(
+        log().mid(1, 3),
+        (QStringList{QStringLiteral("F-Atk: ( 2D6 = 4, 4 ) -> 8 + 0 = 8 *** Success ***"),
+                     QStringLiteral("( Blade: 2D6 = 7 ) -> 6 + 0 = 6"), QStringLiteral("=> Name 2: HP 5 - 6 = -1")}));
+    QCOMPARE(log().size(), 7);
+    QCOMPARE(Enemy->HP_pst[1]->text(), QStringLiteral("-1"));
+    QCOMPARE(dice().remaining(), 0);
+    QVERIFY(m_app->errors().isEmpty()); // no draw past the script
+
+    // The chosen enemy stays chosen where it has moved to, with its values.
+    Main->BattleRemoveDefeated->trigger();
+    QCOMPARE(Enemy->RowCount, 2);
+    QCOMPARE(Main->ComboBox7->items(), (QStringList{QStringLiteral("Name 1"), QStringLiteral("Name 3")}));
+    QCOMPARE(Main->ComboBox7->itemIndex(), 1);
+    QCOMPARE(Main->ComboBox7->text(), QStringLiteral("Name 3"));
+    QCOMPARE(Enemy->Prevent[1]->text(), QStringLiteral("4"));
 }
 
 QTEST_MAIN(TestDiceRoll)

@@ -327,7 +327,7 @@ void TestMainWindow::fixedValueCoversTheModifier()
 void TestMainWindow::menuHoldsOnlyAbout()
 {
     const QList<QAction *> top = Main->menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.size(), 4);
     QCOMPARE(top.first()->text(), QStringLiteral("ファイル(&F)"));
     QCOMPARE(top.at(1)->text(), QStringLiteral("表示(&V)"));
     QCOMPARE(top.at(1)->menu(), Main->View1);
@@ -336,6 +336,9 @@ void TestMainWindow::menuHoldsOnlyAbout()
     QCOMPARE(Main->ViewStates->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
     QCOMPARE(Main->ViewEnemy->text(), QStringLiteral("Enemy"));
     QCOMPARE(Main->ViewEnemy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_2));
+    QCOMPARE(top.at(2)->text(), QStringLiteral("戦闘(&B)"));
+    QCOMPARE(top.at(2)->menu(), Main->Battle1);
+    QVERIFY(Main->BattleApplyDamage->isCheckable() && !Main->BattleApplyDamage->isChecked());
     QCOMPARE(top.last()->text(), QStringLiteral("&Help"));
     QMenu *help = top.last()->menu();
     QVERIFY(help);

@@ -116,6 +116,7 @@ void TestSessionFile::evenings()
         typeInto(Enemy->HP_pst[1], QStringLiteral("33"));
         typeInto(Enemy->Hit_mod[2], QStringLiteral("4"));
         typeInto(Enemy->Ddg_fix[0], QStringLiteral("12"));
+        Main->BattleApplyDamage->trigger();
         CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
         Main->FileSaveAs->trigger();
         QVERIFY(app.errors().isEmpty());
@@ -130,6 +131,10 @@ void TestSessionFile::evenings()
         options);
     QVERIFY(app.errors().isEmpty());
     QCOMPARE(controlStates(), saved);
+    QVERIFY(Main->BattleApplyDamage->isChecked());
+    // A file from before the fight's books were kept opens without them.
+    QByteArray older = fileContents(path);
+    QVERIFY(writeFile(path, older.replace("\"fightBooks\": true,", "")));
 
     // Opening over more rows, the other mode, a chosen target and an unsaved
     // change asks first, then rebuilds all of it. No target is chosen then,
@@ -143,6 +148,7 @@ void TestSessionFile::evenings()
     CurrentSession->setFileChooser([&](SessionFile::Choice) { return path; });
     answer(QMessageBox::No, [] { Main->FileOpen->trigger(); });
     QVERIFY(!Main->Button1->isEnabled());
+    QVERIFY(!Main->BattleApplyDamage->isChecked());
     clickOn(Main->RadioButton1);
     QCOMPARE(controlStates(), saved);
     QTest::mouseClick(Enemy->Party_add, Qt::LeftButton);
