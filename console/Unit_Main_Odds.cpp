@@ -23,10 +23,10 @@ QString TMain::diceRollOdds() const
         const TargetInputs inputs = targetInputs(*i);
         targets.append({targetName(*setup, inputs), targetValues(*setup, inputs)});
     }
-    std::optional<RatingOdds> chained;
+    std::optional<ChainedRating> chained;
     const int rating = ComboBox4->itemIndex();
     if (setup->chainsRating && rating >= 0)
-        chained = ratingOdds(m_ratingTable, rating, ratingRollSetup());
+        chained = chainedRating(m_ratingTable, rating, ratingRollSetup(), targets);
     QString text = diceRollOddsText(*setup, targets, plan.targetCount(), chained);
     // The chained roll would write nothing; this is also why Dice Roll is
     // disabled then.

@@ -34,9 +34,14 @@ QString oneDecimal(double value)
     return text;
 }
 
+QString percent(double chance)
+{
+    return oneDecimal(100.0 * chance) + u'%';
+}
+
 QString percent(const Fraction &chance)
 {
-    return oneDecimal(100.0 * chance.value()) + u'%';
+    return percent(chance.value());
 }
 
 // What one 2D6 result does in a rating roll: the value it adds, how many of
@@ -287,6 +292,17 @@ RatingDistribution ratingDistribution(const LineValues &line, const RatingRollSe
     return distribution;
 }
 
+std::optional<double> killChance(const TargetOdds &odds, const RatingDistribution &totals,
+                                 const HitTarget &target) noexcept
+{
+    if (isDown(target.presentHp))
+        return std::nullopt;
+    // With HP above 0, max(0, total - protection) reaches it exactly when
+    // the total reaches HP + protection. The check dice and the rating dice
+    // fall apart from each other.
+    return odds.chainsRating.value() * totals.atLeast(qint64(target.presentHp) + target.protection);
+}
+
 QString nothingToRollText(NothingToRoll reason)
 {
     switch (reason) {
@@ -304,9 +320,20 @@ QString nothingToRollText(NothingToRoll reason)
     return u"威力が選ばれていません"_s;
 }
 
-QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &targets, qint64 targetCount,
-                         const std::optional<RatingOdds> &chained)
+ChainedRating chainedRating(const RatingTable &table, qsizetype index, const RatingRollSetup &setup,
+                            const QList<NamedTarget> &targets)
 {
+    const LineValues line = lineValues(table, index);
+    ChainedRating chained{ratingOdds(line, setup), std::nullopt};
+    if (std::any_of(targets.cbegin(), targets.cend(), [](const NamedTarget &t) { return t.values.hitTarget; }))
+        chained.totals = ratingDistribution(line, setup);
+    return chained;
+}
+
+QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &targets, qint64 targetCount,
+                         const std::optional<ChainedRating> &chained)
+{
+    const RatingOdds *rating = chained ? &chained->odds : nullptr;
     const bool dodge = setup.checkType == CheckType::Dodge;
     const bool compared = setup.targetMode != TargetMode::None;
     QStringList lines;
@@ -317,17 +344,21 @@ QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &t
             parts.append(u"自動失敗 "_s + percent(odds.naturalTwo));
         else
             parts.append((dodge ? u"回避 "_s : u"成功 "_s) + percent(odds.success));
-        if (chained && !chained->fault)
-            parts.append(u"威力期待値 "_s + oneDecimal(odds.chainsRating.value() * chained->expectedTotal));
+        if (rating && !rating->fault)
+            parts.append(u"威力期待値 "_s + oneDecimal(odds.chainsRating.value() * rating->expectedTotal));
         if (target.values.damageModifier)
             parts.append(u"被ダメージ期待値 "_s + oneDecimal(odds.expectedLoss.value()));
+        if (chained && chained->totals && !chained->totals->fault && target.values.hitTarget) {
+            if (const std::optional<double> kill = killChance(odds, *chained->totals, *target.values.hitTarget))
+                parts.append(u"撃破 "_s + percent(*kill));
+        }
         const QString line = parts.join(u"、"_s);
         lines.append(compared ? target.name + u": "_s + line : line);
     }
     if (targetCount > targets.size())
         lines.append(u"ほか %1 体"_s.arg(targetCount - targets.size()));
-    if (chained && chained->fault)
-        lines.append(ratingRollOddsText(*chained));
+    if (rating && rating->fault)
+        lines.append(ratingRollOddsText(*rating));
     return lines.join(u'\n');
 }
 

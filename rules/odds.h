@@ -102,6 +102,14 @@ inline constexpr qint64 MostTotals = qint64(1) << 18;
 [[nodiscard]] RatingDistribution ratingDistribution(const RatingTable &table, qsizetype index,
                                                     const RatingRollSetup &setup);
 
+// The chance that a hit brings the enemy down while the fight's books are
+// kept: it succeeds, its rating roll has a total (no first result of 2), and
+// that total less the protection reaches the present HP. Exact but for the
+// chains too long for `totals` to count (see ratingDistribution), and taken
+// wide as the totals are. None for a row already down.
+[[nodiscard]] std::optional<double> killChance(const TargetOdds &odds, const RatingDistribution &totals,
+                                               const HitTarget &target) noexcept;
+
 // Why a command has nothing to roll, as its tool tip says it.
 [[nodiscard]] QString nothingToRollText(NothingToRoll reason);
 
@@ -114,8 +122,18 @@ struct NamedTarget
 };
 // The Dice Roll tool tip shows at most this many targets.
 inline constexpr qsizetype ShownTargets = 12;
+// The rating roll a check chains, as the Dice Roll tool tip needs it: its
+// odds, and the chances of its totals where a target's line tells the chance
+// to bring the enemy down.
+struct ChainedRating
+{
+    RatingOdds odds;
+    std::optional<RatingDistribution> totals;
+};
+[[nodiscard]] ChainedRating chainedRating(const RatingTable &table, qsizetype index, const RatingRollSetup &setup,
+                                          const QList<NamedTarget> &targets);
 // One line per target, then how many more the click would roll against.
 // `chained` is the rating the check chains, if it chains one.
 [[nodiscard]] QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &targets,
-                                       qint64 targetCount, const std::optional<RatingOdds> &chained);
+                                       qint64 targetCount, const std::optional<ChainedRating> &chained);
 [[nodiscard]] QString ratingRollOddsText(const RatingOdds &odds);

@@ -4,7 +4,10 @@
 // chains a rating roll; and bringing both buttons' tool tips up to date, as
 // happens after every entry of the user. Then the chances of every total
 // of a rating roll, as a chart or a kill chance needs them, for a line
-// whose values run from 0 to 60.
+// whose values run from 0 to 60. Last the tool tips with the fight's books
+// kept, for a hit whose twelve lines each end with the chance to bring the
+// enemy down, with that line at the deepest critical chain (critical value
+// 8), every other row already down.
 
 #include "console/Unit_Main.h"
 #include "controls/buttons.h"
@@ -16,6 +19,7 @@
 #include "shell/forms.h"
 #include "support/appfixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -132,6 +136,24 @@ int main(int argc, char *argv[])
                     critical > 0 ? qPrintable(QStringLiteral("critical value %1").arg(critical)) : "criticals off",
                     computed, static_cast<long long>(distribution.highest() - distribution.lowest() + 1),
                     distribution.mean());
+    }
+
+    Main->BattleApplyDamage->setChecked(true);
+    Main->ComboBox1->setItemIndex(CheckType::Hit);
+    Main->ComboBox1Change(Main->ComboBox1);
+    Main->RadioButton4->setCheck();
+    Main->SpinEdit3->setValue(8);
+    Main->ComboBox4->setItemIndex(60);
+    Main->ComboBox4Change(Main->ComboBox4);
+    for (qint32 i = 0; i < Rows; i += 2)
+        Enemy->HP_pst[i]->setValue(0);
+    std::printf("with the fight's books kept, a hit chaining the rating roll at critical value 8:\n");
+    for (const int mode : {OppositionMode::Fixed, OppositionMode::Random}) {
+        Main->RadioGroup1->setItemIndex(mode);
+        const double tips = fastestMicroseconds([] { Main->showOdds(); });
+        std::printf("  %-6s opposition: %5.1f us to bring both tool tips up to date; first line \"%s\"\n",
+                    mode == OppositionMode::Fixed ? "fixed" : "random", tips,
+                    qPrintable(Main->Button1->toolTip().section(u'\n', 0, 0)));
     }
     return 0;
 }
