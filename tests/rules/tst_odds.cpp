@@ -57,44 +57,6 @@ qint64 countedOver(const Fraction &fraction, qint64 runs)
     return runs % fraction.denominator == 0 ? fraction.numerator * (runs / fraction.denominator) : -1;
 }
 
-// The chances of every total of line 0's rating roll, and of a first result
-// of 2, followed roll by roll to depth 30, carrying the chance of every sum
-// reached so far, with the command's own roll deciding what each result does.
-struct Convolved
-{
-    QMap<qint64, double> ended;
-    double failed = 0;
-};
-Convolved convolvedChain(const RatingTable &table, const RatingRollSetup &setup)
-{
-    std::array<bool, 36> again{}, fails{};
-    std::array<qint64, 36> value{};
-    for (int face = 0; face < 36; ++face) {
-        ScriptedRandom dice{face / 6 + 1, face % 6 + 1, 1, 2};
-        const QString chain = rollRatingDice(dice, setup.criticalValue(), setup.criticalsOn);
-        again[face] = chain.contains(u'/');
-        fails[face] = ratingFumbled(chain);
-        value[face] = table.sumRating(0, chain.section(u'/', 0, 0));
-    }
-    Convolved convolved;
-    QMap<qint64, double> rolling{{0, 1.0}};
-    for (int depth = 0; depth < 30; ++depth) {
-        QMap<qint64, double> next;
-        for (auto [sum, chance] : rolling.asKeyValueRange()) {
-            for (int face = 0; face < 36; ++face) {
-                if (depth == 0 && fails[face])
-                    convolved.failed += chance / 36;
-                else if (again[face])
-                    next[sum + value[face]] += chance / 36;
-                else
-                    convolved.ended[sum + value[face] + setup.modifier] += chance / 36;
-            }
-        }
-        rolling = next;
-    }
-    return convolved;
-}
-
 RatingTable tableOf(const QByteArray &line)
 {
     QTemporaryDir dir;
@@ -120,7 +82,6 @@ private Q_SLOTS:
     void criticalChainAgainstEnumeration();
     void distributionAgainstConvolution_data();
     void distributionAgainstConvolution();
-    void killChanceAgainstConvolution();
 };
 
 void TestOdds::oddsCountWhatTheRollsDo_data()
@@ -226,17 +187,51 @@ void TestOdds::distributionAgainstConvolution_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<RatingRollSetup>("setup");
-    QTest::newRow("criticals on at 8") << "Blade,1,2,4,5,6,7,8,10,11,13"_ba << RatingRollSetup{8, 0, true, 4};
+    // A hit's HP and Prevent, for the chance to bring the enemy down.
+    QTest::addColumn<QList<qint32>>("kill");
+    QTest::newRow("criticals on at 8") << "Blade,1,2,4,5,6,7,8,10,11,13"_ba << RatingRollSetup{8, 0, true, 4}
+                                       << QList<qint32>{};
     QTest::newRow("criticals off, negative and equal values")
-        << "Dip,-5,0,7,-2,3,3,9,-8,20,1"_ba << RatingRollSetup{10, 0, false, -2};
+        << "Dip,-5,0,7,-2,3,3,9,-8,20,1"_ba << RatingRollSetup{10, 0, false, -2} << QList<qint32>{};
+    QTest::newRow("a kill at 20 HP, Prevent 3, after criticals")
+        << "Blade,1,2,4,5,6,7,8,10,11,13"_ba << RatingRollSetup{8, 0, true, 2} << QList<qint32>{20, 3};
 }
 
+// Follows the chain roll by roll to depth 30, carrying the chance of every
+// sum reached so far, with the command's own roll deciding what each result
+// does.
 void TestOdds::distributionAgainstConvolution()
 {
     QFETCH(QByteArray, line);
     QFETCH(RatingRollSetup, setup);
+    QFETCH(QList<qint32>, kill);
     const RatingTable table = tableOf(line);
-    const auto [ended, failed] = convolvedChain(table, setup);
+    std::array<bool, 36> again{}, fails{};
+    std::array<qint64, 36> value{};
+    for (int face = 0; face < 36; ++face) {
+        ScriptedRandom dice{face / 6 + 1, face % 6 + 1, 1, 2};
+        const QString chain = rollRatingDice(dice, setup.criticalValue(), setup.criticalsOn);
+        again[face] = chain.contains(u'/');
+        fails[face] = ratingFumbled(chain);
+        value[face] = table.sumRating(0, chain.section(u'/', 0, 0));
+    }
+    QMap<qint64, double> ended;
+    QMap<qint64, double> rolling{{0, 1.0}};
+    double failed = 0;
+    for (int depth = 0; depth < 30; ++depth) {
+        QMap<qint64, double> next;
+        for (auto [sum, chance] : rolling.asKeyValueRange()) {
+            for (int face = 0; face < 36; ++face) {
+                if (depth == 0 && fails[face])
+                    failed += chance / 36;
+                else if (again[face])
+                    next[sum + value[face]] += chance / 36;
+                else
+                    ended[sum + value[face] + setup.modifier] += chance / 36;
+            }
+        }
+        rolling = next;
+    }
 
     const RatingDistribution distribution = ratingDistribution(table, 0, setup);
     QVERIFY(!distribution.fault);
@@ -253,33 +248,28 @@ void TestOdds::distributionAgainstConvolution()
     QVERIFY(qAbs(sum - 1) < 1e-9);
     QVERIFY(qAbs(distribution.mean() - ratingOdds(table, 0, setup).expectedTotal) < 1e-9);
 
+    // A hit, 3 + 2D6 against dodge 1 + 7, and the chance that its rating
+    // total costs the enemy all its HP, with the command's own loss.
+    if (!kill.isEmpty()) {
+        DiceRollSetup hit{CheckType::Hit, 3, TargetMode::OneEnemy, false, true};
+        hit.keepsBooks = true;
+        const QList<NamedTarget> targets{{{}, targetValues(hit, {0, EnemyValues{{}, 0, 1, 0, kill[0], kill[1]}})}};
+        double reaching = 0;
+        for (auto [total, chance] : ended.asKeyValueRange())
+            reaching += hitLoss(qint32(total), kill[1]) >= kill[0] ? chance : 0;
+        const double expected = double(rollEveryFace(hit, targets[0].values, true).chains) / 36 * reaching;
+        const TargetOdds odds = targetOdds(hit, targets[0].values);
+        const std::optional<double> chance = killChance(odds, distribution, *targets[0].values.hitTarget);
+        QVERIFY2(chance && qAbs(*chance - expected) < 1e-9, qPrintable(QString::number(expected)));
+        const QString text = diceRollOddsText(hit, targets, 1, chainedRating(table, 0, setup, targets));
+        QVERIFY2(text.endsWith(u"、撃破 %1%"_s.arg(100 * expected, 0, 'f', 1)), qPrintable(text));
+    }
+
     // Values at the ends of the 32-bit range spread the totals beyond
     // counting: said at once, not counted.
     const RatingDistribution wide = ratingDistribution(
         tableOf("Wide,-2147483648,2147483647,-2147483648,2147483647,1,2,3,-2147483648,2147483647,5"_ba), 0, setup);
     QCOMPARE(wide.fault, u"合計の範囲が広すぎて、分布は数えられません"_s);
-}
-
-// A hit, 3 + 2D6 against dodge 1 + 7, whose rating total less Prevent 3
-// must reach 20 HP: only chains with criticals do.
-void TestOdds::killChanceAgainstConvolution()
-{
-    const RatingTable table = tableOf("Blade,1,2,4,5,6,7,8,10,11,13"_ba);
-    const RatingRollSetup rating{8, 0, true, 2};
-    DiceRollSetup setup{CheckType::Hit, 3, TargetMode::OneEnemy, false, true};
-    setup.keepsBooks = true;
-    const QList<NamedTarget> targets{{u"ゴブリン"_s, targetValues(setup, {0, EnemyValues{{}, 0, 1, 0, 20, 3}})}};
-    const HitTarget &hit = *targets[0].values.hitTarget;
-    double reaching = 0;
-    for (auto [total, chance] : convolvedChain(table, rating).ended.asKeyValueRange())
-        reaching += hitLoss(qint32(total), hit.protection) >= hit.presentHp ? chance : 0;
-    const double expected = double(rollEveryFace(setup, targets[0].values, true).chains) / 36 * reaching;
-
-    const std::optional<double> kill
-        = killChance(targetOdds(setup, targets[0].values), ratingDistribution(table, 0, rating), hit);
-    QVERIFY2(kill && qAbs(*kill - expected) < 1e-9, qPrintable(QString::number(expected)));
-    const QString line = diceRollOddsText(setup, targets, 1, chainedRating(table, 0, rating, targets));
-    QVERIFY2(line.endsWith(u"、撃破 %1%"_s.arg(100 * expected, 0, 'f', 1)), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(TestOdds)
