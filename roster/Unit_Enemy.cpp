@@ -325,7 +325,8 @@ qint32 TEnemy::rowCount() const noexcept
 {
     // Emptying the roster clears the columns before RowCount: a count read
     // in between never names a row without its controls.
-    const qsizetype made = std::min({Name.size(), Hit_mod.size(), Ddg_mod.size(), Dmg_mod.size()});
+    const qsizetype made
+        = std::min({Name.size(), HP_pst.size(), Hit_mod.size(), Ddg_mod.size(), Dmg_mod.size(), Prevent.size()});
     return qint32(std::clamp(qsizetype(RowCount), qsizetype(0), made));
 }
 
