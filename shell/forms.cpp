@@ -12,6 +12,7 @@
 #include "shell/tablesearch.h"
 
 #include <memory>
+#include <utility>
 
 TMain *Main = nullptr;
 TAboutBox *AboutBox = nullptr;
@@ -75,8 +76,9 @@ void destroyForms()
 {
     delete CurrentSession;
     CurrentSession = nullptr;
-    delete Enemy;
-    Enemy = nullptr;
+    // The roster's rows hand the focus on while they are torn down, which
+    // brings the console's odds up to date: by then there is no roster.
+    delete std::exchange(Enemy, nullptr);
     delete SkillBox;
     SkillBox = nullptr;
     delete F_States2;
