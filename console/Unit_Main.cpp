@@ -70,7 +70,7 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
 
 TMain::~TMain()
 {
-    setAfterEntries({});
+    removeAfterEntries(this);
 }
 
 void TMain::createMenu()
