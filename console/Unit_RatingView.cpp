@@ -78,7 +78,9 @@ TRatingView::TRatingView(QWidget *parent)
     const QStringList ratings = Main->ComboBox4->items();
     Grid->setRowCount(int(ratings.size()));
     Grid->setVerticalHeaderLabels(ratings);
-    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows of one height: sizing each to its contents would measure every
+    // row again whenever a cell changes.
+    Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
     for (int row = 0; row < Grid->rowCount(); ++row) {
         m_lines.append(lineValues(Main->ratingTable(), row));
         const RatingOdds odds = ratingOdds(m_lines.last(), {});
