@@ -9,6 +9,8 @@
 // It reaches into the statistics window (levels, skill rows, maxima) and the
 // enemy window (rows, their modifiers and fixed fields); both of them write
 // back into it: AbilityBonus, SetSkillList and the target list ComboBox7.
+// The rating table window, which its View menu makes when first asked for,
+// reads its rating and power controls.
 
 #include "controls/handler.h"
 #include "rules/checkresolution.h"

@@ -44,6 +44,13 @@ RatingRollSetup setupOf(int column, qint32 modifier)
 const QColor LineTint(0xff, 0xf4, 0xc8);
 const QColor CrossTint(0xff, 0xdc, 0x78);
 
+// Why a roll of a line may fail, in the Rating Roll's words; empty for a
+// line that serves every result.
+QString faultText(const LineValues &line)
+{
+    return line.fault ? ratingRollOddsText(ratingOdds(line, {})) : QString();
+}
+
 void setBold(QTableWidgetItem *item, bool bold)
 {
     if (!item)
@@ -83,13 +90,11 @@ TRatingView::TRatingView(QWidget *parent)
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
     for (int row = 0; row < Grid->rowCount(); ++row) {
         m_lines.append(lineValues(Main->ratingTable(), row));
-        const RatingOdds odds = ratingOdds(m_lines.last(), {});
+        const QString why = faultText(m_lines.last());
         for (int column = 0; column < Grid->columnCount(); ++column) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            // A line a roll may fail on says why, in the Rating Roll's words.
-            if (odds.fault)
-                item->setToolTip(ratingRollOddsText(odds));
+            item->setToolTip(why);
             Grid->setItem(row, column, item);
         }
     }
@@ -211,7 +216,7 @@ void TRatingView::showChart()
                                                    QString::number(setup.modifier)));
     const LineValues &line = m_lines[cell.row];
     if (line.fault)
-        Chart->setMessage(ratingRollOddsText(ratingOdds(line, setup)));
+        Chart->setMessage(faultText(line));
     else
         Chart->setDistribution(ratingDistribution(line, setup));
 }
