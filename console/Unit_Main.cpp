@@ -1,5 +1,6 @@
 #include "console/Unit_Main.h"
 
+#include "console/Unit_RatingView.h"
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
 #include "controls/errordisplay.h"
@@ -70,41 +71,32 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
 
 TMain::~TMain()
 {
-    setAfterEntries({});
+    removeAfterEntries(this);
 }
 
 void TMain::createMenu()
 {
     File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     File1->setObjectName(QStringLiteral("File1"));
-    const auto addEntry = [this](const QString &name, const QString &caption, const QKeySequence &shortcut = {}) {
-        QAction *action = File1->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        return action;
-    };
-    FileOpen = addEntry(QStringLiteral("FileOpen"), QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    FileSave
-        = addEntry(QStringLiteral("FileSave"), QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    FileSaveAs = addEntry(QStringLiteral("FileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
+    FileOpen = addMenuEntry(File1, QStringLiteral("FileOpen"), QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O);
+    FileSave = addMenuEntry(File1, QStringLiteral("FileSave"), QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S);
+    FileSaveAs = addMenuEntry(File1, QStringLiteral("FileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
     File1->addSeparator();
-    FileSaveLog = addEntry(QStringLiteral("FileSaveLog"), QStringLiteral("ログを保存(&L)..."));
-    connect(FileSaveLog, &QAction::triggered, this, [this] { guarded([this] { Memo1->saveLog(); }); });
+    FileSaveLog = addMenuEntry(File1, QStringLiteral("FileSaveLog"), QStringLiteral("ログを保存(&L)..."), {},
+                               [this](QObject *) { Memo1->saveLog(); });
     File1->addSeparator();
-    FileExit = addEntry(QStringLiteral("FileExit"), QStringLiteral("終了(&X)"));
-    connect(FileExit, &QAction::triggered, this, [this] { guarded([this] { close(); }); });
+    FileExit = addMenuEntry(File1, QStringLiteral("FileExit"), QStringLiteral("終了(&X)"), {},
+                            [this](QObject *) { close(); });
 
     // The other windows only hide when closed; these bring them back.
     View1 = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     View1->setObjectName(QStringLiteral("View1"));
-    ViewStates = View1->addAction(QStringLiteral("States"));
-    ViewStates->setObjectName(QStringLiteral("ViewStates"));
-    ViewStates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    connect(ViewStates, &QAction::triggered, this, [this] { guarded([this] { ViewStatesExecute(ViewStates); }); });
-    ViewEnemy = View1->addAction(QStringLiteral("Enemy"));
-    ViewEnemy->setObjectName(QStringLiteral("ViewEnemy"));
-    ViewEnemy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    connect(ViewEnemy, &QAction::triggered, this, [this] { guarded([this] { ViewEnemyExecute(ViewEnemy); }); });
+    ViewStates = addMenuEntry(View1, QStringLiteral("ViewStates"), QStringLiteral("States"), Qt::CTRL | Qt::Key_1,
+                              [this](QObject *s) { ViewStatesExecute(s); });
+    ViewEnemy = addMenuEntry(View1, QStringLiteral("ViewEnemy"), QStringLiteral("Enemy"), Qt::CTRL | Qt::Key_2,
+                             [this](QObject *s) { ViewEnemyExecute(s); });
+    ViewRating = addMenuEntry(View1, QStringLiteral("ViewRating"), QStringLiteral("威力表(&R)"), Qt::CTRL | Qt::Key_3,
+                              [this](QObject *s) { ViewRatingExecute(s); });
 
     ViewAbout = new QAction(QStringLiteral("&About"), this);
     ViewAbout->setObjectName(QStringLiteral("_ViewAbout"));
@@ -319,9 +311,14 @@ void TMain::ViewEnemyExecute(QObject *)
         bringBack(Enemy);
 }
 
+void TMain::ViewRatingExecute(QObject *)
+{
+    bringBack(madeRatingView());
+}
+
 QList<QAction *> TMain::sharedShortcuts() const
 {
-    return {FileOpen, FileSave, ViewStates, ViewEnemy};
+    return {FileOpen, FileSave, ViewStates, ViewEnemy, ViewRating};
 }
 
 QString TMain::RollRatingDice(qint32 criticalValue, bool criticalsOn)

@@ -25,18 +25,9 @@ constexpr std::array<qint64, 13> twoDiceWays()
 constexpr std::array<qint64, 13> Ways = twoDiceWays();
 constexpr qint64 Faces = 36;
 
-QString oneDecimal(double value)
-{
-    QString text = QString::number(value, 'f', 1);
-    // A small negative value rounds to 0.0, not to -0.0.
-    if (text == u"-0.0"_s)
-        text.remove(0, 1);
-    return text;
-}
-
 QString percent(const Fraction &chance)
 {
-    return oneDecimal(100.0 * chance.value()) + u'%';
+    return percentText(chance.value());
 }
 
 // What one 2D6 result does in a rating roll: the value it adds, how many of
@@ -122,6 +113,20 @@ RatingDistribution tooSpread()
 }
 
 } // namespace
+
+QString oneDecimal(double value)
+{
+    QString text = QString::number(value, 'f', 1);
+    // A small negative value rounds to 0.0, not to -0.0.
+    if (text == u"-0.0"_s)
+        text.remove(0, 1);
+    return text;
+}
+
+QString percentText(double chance)
+{
+    return oneDecimal(100.0 * chance) + u'%';
+}
 
 TargetOdds targetOdds(const DiceRollSetup &setup, const TargetValues &target)
 {
