@@ -36,7 +36,7 @@ QStringList abilityItems()
 }
 
 ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                         const QStringList &items = {}, const QString &text = QStringLiteral("Select"))
+                         const QStringList &items = {}, const QString &text = NothingChosenText)
 {
     auto *box = place(new ChoiceBox(parent), name, left, top, width, height);
     box->setItems(items);
@@ -144,7 +144,8 @@ void TMain::createControls(QWidget *c)
     CheckBox1->setChecked(true);
     Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("C値基本"), 496, 112, 44, 12);
     Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("C値補正"), 552, 112, 44, 12);
-    SpinEdit3 = makeSpinField(c, QStringLiteral("SpinEdit3"), 496, 128, 49, 21, 10, 8, 99);
+    SpinEdit3 = makeSpinField(c, QStringLiteral("SpinEdit3"), 496, 128, 49, 21, 10, CriticalBaseRange.min,
+                              CriticalBaseRange.max);
     SpinEdit4 = makeSpinField(c, QStringLiteral("SpinEdit4"), 552, 128, 49, 21, 0);
 
     // Character rows.
