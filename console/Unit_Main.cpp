@@ -1,5 +1,6 @@
 #include "console/Unit_Main.h"
 
+#include "console/Unit_RatingView.h"
 #include "console/fightbooks.h"
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
@@ -36,7 +37,7 @@ QStringList abilityItems()
 }
 
 ChoiceBox *makeChoiceBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                         const QStringList &items = {}, const QString &text = QStringLiteral("Select"))
+                         const QStringList &items = {}, const QString &text = NothingChosenText)
 {
     auto *box = place(new ChoiceBox(parent), name, left, top, width, height);
     box->setItems(items);
@@ -71,41 +72,32 @@ TMain::TMain(std::unique_ptr<RandomSource> random, QWidget *parent)
 
 TMain::~TMain()
 {
-    setAfterEntries({});
+    removeAfterEntries(this);
 }
 
 void TMain::createMenu()
 {
     File1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     File1->setObjectName(QStringLiteral("File1"));
-    const auto addEntry = [this](const QString &name, const QString &caption, const QKeySequence &shortcut = {}) {
-        QAction *action = File1->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        return action;
-    };
-    FileOpen = addEntry(QStringLiteral("FileOpen"), QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    FileSave
-        = addEntry(QStringLiteral("FileSave"), QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    FileSaveAs = addEntry(QStringLiteral("FileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
+    FileOpen = addMenuEntry(File1, QStringLiteral("FileOpen"), QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O);
+    FileSave = addMenuEntry(File1, QStringLiteral("FileSave"), QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S);
+    FileSaveAs = addMenuEntry(File1, QStringLiteral("FileSaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
     File1->addSeparator();
-    FileSaveLog = addEntry(QStringLiteral("FileSaveLog"), QStringLiteral("ログを保存(&L)..."));
-    connect(FileSaveLog, &QAction::triggered, this, [this] { guarded([this] { Memo1->saveLog(); }); });
+    FileSaveLog = addMenuEntry(File1, QStringLiteral("FileSaveLog"), QStringLiteral("ログを保存(&L)..."), {},
+                               [this](QObject *) { Memo1->saveLog(); });
     File1->addSeparator();
-    FileExit = addEntry(QStringLiteral("FileExit"), QStringLiteral("終了(&X)"));
-    connect(FileExit, &QAction::triggered, this, [this] { guarded([this] { close(); }); });
+    FileExit = addMenuEntry(File1, QStringLiteral("FileExit"), QStringLiteral("終了(&X)"), {},
+                            [this](QObject *) { close(); });
 
     // The other windows only hide when closed; these bring them back.
     View1 = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     View1->setObjectName(QStringLiteral("View1"));
-    ViewStates = View1->addAction(QStringLiteral("States"));
-    ViewStates->setObjectName(QStringLiteral("ViewStates"));
-    ViewStates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    connect(ViewStates, &QAction::triggered, this, [this] { guarded([this] { ViewStatesExecute(ViewStates); }); });
-    ViewEnemy = View1->addAction(QStringLiteral("Enemy"));
-    ViewEnemy->setObjectName(QStringLiteral("ViewEnemy"));
-    ViewEnemy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    connect(ViewEnemy, &QAction::triggered, this, [this] { guarded([this] { ViewEnemyExecute(ViewEnemy); }); });
+    ViewStates = addMenuEntry(View1, QStringLiteral("ViewStates"), QStringLiteral("States"), Qt::CTRL | Qt::Key_1,
+                              [this](QObject *s) { ViewStatesExecute(s); });
+    ViewEnemy = addMenuEntry(View1, QStringLiteral("ViewEnemy"), QStringLiteral("Enemy"), Qt::CTRL | Qt::Key_2,
+                             [this](QObject *s) { ViewEnemyExecute(s); });
+    ViewRating = addMenuEntry(View1, QStringLiteral("ViewRating"), QStringLiteral("威力表(&R)"), Qt::CTRL | Qt::Key_3,
+                              [this](QObject *s) { ViewRatingExecute(s); });
     createBattleMenu(this);
 
     ViewAbout = new QAction(QStringLiteral("&About"), this);
@@ -154,7 +146,8 @@ void TMain::createControls(QWidget *c)
     CheckBox1->setChecked(true);
     Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("C値基本"), 496, 112, 44, 12);
     Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("C値補正"), 552, 112, 44, 12);
-    SpinEdit3 = makeSpinField(c, QStringLiteral("SpinEdit3"), 496, 128, 49, 21, 10, 8, 99);
+    SpinEdit3 = makeSpinField(c, QStringLiteral("SpinEdit3"), 496, 128, 49, 21, 10, CriticalBaseRange.min,
+                              CriticalBaseRange.max);
     SpinEdit4 = makeSpinField(c, QStringLiteral("SpinEdit4"), 552, 128, 49, 21, 0);
 
     // Character rows.
@@ -321,9 +314,14 @@ void TMain::ViewEnemyExecute(QObject *)
         bringBack(Enemy);
 }
 
+void TMain::ViewRatingExecute(QObject *)
+{
+    bringBack(madeRatingView());
+}
+
 QList<QAction *> TMain::sharedShortcuts() const
 {
-    return {FileOpen, FileSave, ViewStates, ViewEnemy};
+    return {FileOpen, FileSave, ViewStates, ViewEnemy, ViewRating};
 }
 
 QString TMain::RollRatingDice(qint32 criticalValue, bool criticalsOn)

@@ -9,6 +9,8 @@
 // It reaches into the statistics window (levels, skill rows, maxima) and the
 // enemy window (rows, their modifiers and fixed fields); both of them write
 // back into it: AbilityBonus, SetSkillList and the target list ComboBox7.
+// The rating table window, which its View menu makes when first asked for,
+// reads its rating and power controls.
 
 #include "controls/handler.h"
 #include "rules/checkresolution.h"
@@ -66,8 +68,8 @@ public:
     void ViewAboutExecute(QObject *sender);
     void ViewStatesExecute(QObject *sender);
     void ViewEnemyExecute(QObject *sender);
-    // The menu's commands whose shortcuts work in the statistics and enemy
-    // windows too.
+    void ViewRatingExecute(QObject *sender);
+    // The menu's commands whose shortcuts work in the other windows too.
     [[nodiscard]] QList<QAction *> sharedShortcuts() const;
 
     // The state rules of the console.
@@ -127,6 +129,7 @@ public:
     QMenu *View1 = nullptr;                  // "表示(&V)": brings the other windows back
     QAction *ViewStates = nullptr;           // "States", Ctrl+1: shows F_States2
     QAction *ViewEnemy = nullptr;            // "Enemy", Ctrl+2: shows Enemy
+    QAction *ViewRating = nullptr;           // "威力表(&R)", Ctrl+3: shows RatingView, made the first time
     QMenu *Battle1 = nullptr;                // "戦闘(&B)": the fight's books (fightbooks.h)
     QAction *BattleApplyDamage = nullptr;    // checkable, off: a hit's rating roll costs the enemy HP
     QAction *BattleRemoveDefeated = nullptr; // "倒れた敵を外す(&R)"

@@ -59,7 +59,7 @@ void TMain::showOdds() noexcept
 
 void TMain::watchOdds()
 {
-    setAfterEntries([this] { showOdds(); });
+    addAfterEntries(this, [this] { showOdds(); });
     Button1->installEventFilter(this);
     Button2->installEventFilter(this);
     QTimer::singleShot(0, this, [this] { showOdds(); });

@@ -1,8 +1,8 @@
 #include "console/fightbooks.h"
 
 #include "console/Unit_Main.h"
+#include "controls/buttons.h"
 #include "controls/choicebox.h"
-#include "controls/errordisplay.h"
 #include "controls/question.h"
 #include "roster/Unit_Enemy.h"
 #include "shell/forms.h"
@@ -18,20 +18,15 @@ void createBattleMenu(TMain *main)
 {
     QMenu *menu = main->Battle1 = main->menuBar()->addMenu(u"戦闘(&B)"_s);
     menu->setObjectName(u"Battle1"_s);
-    const auto addEntry = [menu](const QString &name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    main->BattleApplyDamage = addEntry(u"BattleApplyDamage"_s, u"命中のダメージを敵のHPから引く(&D)"_s);
+    main->BattleApplyDamage = addMenuEntry(menu, u"BattleApplyDamage"_s, u"命中のダメージを敵のHPから引く(&D)"_s);
     main->BattleApplyDamage->setCheckable(true);
     // Dice Roll reads the entry as it rolls; its odds tell what it will do.
     QObject::connect(main->BattleApplyDamage, &QAction::toggled, main, [main] { main->showOdds(); });
     menu->addSeparator();
-    main->BattleRemoveDefeated = addEntry(u"BattleRemoveDefeated"_s, u"倒れた敵を外す(&R)"_s);
-    QObject::connect(main->BattleRemoveDefeated, &QAction::triggered, main, [] { guarded(removeDefeated); });
-    main->BattleNewFight = addEntry(u"BattleNewFight"_s, u"新しい戦闘(&N)..."_s);
-    QObject::connect(main->BattleNewFight, &QAction::triggered, main, [] { guarded(startNewFight); });
+    main->BattleRemoveDefeated = addMenuEntry(menu, u"BattleRemoveDefeated"_s, u"倒れた敵を外す(&R)"_s, {},
+                                              [](QObject *) { removeDefeated(); });
+    main->BattleNewFight
+        = addMenuEntry(menu, u"BattleNewFight"_s, u"新しい戦闘(&N)..."_s, {}, [](QObject *) { startNewFight(); });
 }
 
 void removeDefeated()

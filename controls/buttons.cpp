@@ -2,7 +2,9 @@
 
 #include "controls/errordisplay.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QMenu>
 #include <QTextDocument>
 
 Button::Button(const QString &caption, QWidget *parent)
@@ -105,4 +107,15 @@ void describe(QWidget *button, const QString &text)
         button->setToolTip(tip);
     if (button->accessibleDescription() != text)
         button->setAccessibleDescription(text);
+}
+
+QAction *addMenuEntry(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut,
+                      const Handler &execute)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (execute)
+        QObject::connect(action, &QAction::triggered, action, [action, execute] { guarded([&] { execute(action); }); });
+    return action;
 }

@@ -3,6 +3,7 @@
 #include "controls/handler.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,6 +11,8 @@
 // Buttons whose handlers run by the rules of the program rather than by Qt's
 // signals: a handler started from code runs directly, so an error in it ends
 // the handler that started it; a handler started by the user runs guarded.
+
+class QMenu;
 
 class Button : public QPushButton
 {
@@ -79,3 +82,9 @@ private:
 // so that a screen reader reads what the mouse shows. A text that looks like
 // markup (an enemy named "<b>") is shown as typed.
 void describe(QWidget *button, const QString &text);
+
+// Adds an entry to a menu, named and with its shortcut. Its handler, if it
+// has one, runs guarded whenever the entry is triggered, from the menu or by
+// its shortcut, with the action as the sender.
+QAction *addMenuEntry(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {},
+                      const Handler &execute = {});

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -16,10 +17,15 @@ ErrorDisplay::Sink &sink()
     return s;
 }
 
-std::function<void()> &afterEntries()
+struct AfterEntries
 {
-    static std::function<void()> hook;
-    return hook;
+    const QObject *owner;
+    std::function<void()> listener;
+};
+QList<AfterEntries> &afterEntries()
+{
+    static QList<AfterEntries> listeners;
+    return listeners;
 }
 
 // How many guarded() entries are running, one inside the other.
@@ -65,9 +71,15 @@ void ErrorDisplay::show(const QString &message)
     box.exec();
 }
 
-void setAfterEntries(std::function<void()> hook)
+void addAfterEntries(const QObject *owner, std::function<void()> listener)
 {
-    afterEntries() = std::move(hook);
+    removeAfterEntries(owner);
+    afterEntries().append({owner, std::move(listener)});
+}
+
+void removeAfterEntries(const QObject *owner)
+{
+    afterEntries().removeIf([owner](const AfterEntries &entry) { return entry.owner == owner; });
 }
 
 void guarded(const std::function<void()> &entry) noexcept
@@ -88,9 +100,17 @@ void guarded(const std::function<void()> &entry) noexcept
     } catch (...) {
     }
     --entryDepth;
-    if (entryDepth == 0 && afterEntries()) {
+    if (entryDepth > 0)
+        return;
+    // A listener may add or remove listeners (a window it closes may go):
+    // this round runs those there were when it began and still are.
+    const QList<AfterEntries> listeners = afterEntries();
+    for (const AfterEntries &entry : listeners) {
+        const auto still = [&entry](const AfterEntries &now) { return now.owner == entry.owner; };
+        if (std::none_of(afterEntries().cbegin(), afterEntries().cend(), still))
+            continue;
         try {
-            afterEntries()();
+            entry.listener();
         } catch (...) {
         }
     }

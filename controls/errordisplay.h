@@ -39,8 +39,10 @@ void setSink(Sink sink);
 // failing step and are shown here; nothing is ever thrown into Qt.
 void guarded(const std::function<void()> &entry) noexcept;
 
-// Runs once the outermost guarded() entry has ended, whether it failed or
-// not, so that what shows the state the user's entries leave (the console's
-// odds) can keep itself current. One hook at a time; an empty function
-// removes it. Whatever it throws is dropped.
-void setAfterEntries(std::function<void()> hook);
+// Listeners that run once the outermost guarded() entry has ended, whether
+// it failed or not, so that what shows the state the user's entries leave
+// (the console's odds, the rating table) can keep itself current. One per
+// owner, run in the order they were added; adding for an owner again
+// replaces its listener. Whatever a listener throws is dropped.
+void addAfterEntries(const QObject *owner, std::function<void()> listener);
+void removeAfterEntries(const QObject *owner);

@@ -25,23 +25,9 @@ constexpr std::array<qint64, 13> twoDiceWays()
 constexpr std::array<qint64, 13> Ways = twoDiceWays();
 constexpr qint64 Faces = 36;
 
-QString oneDecimal(double value)
-{
-    QString text = QString::number(value, 'f', 1);
-    // A small negative value rounds to 0.0, not to -0.0.
-    if (text == u"-0.0"_s)
-        text.remove(0, 1);
-    return text;
-}
-
-QString percent(double chance)
-{
-    return oneDecimal(100.0 * chance) + u'%';
-}
-
 QString percent(const Fraction &chance)
 {
-    return percent(chance.value());
+    return percentText(chance.value());
 }
 
 // What one 2D6 result does in a rating roll: the value it adds, how many of
@@ -127,6 +113,20 @@ RatingDistribution tooSpread()
 }
 
 } // namespace
+
+QString oneDecimal(double value)
+{
+    QString text = QString::number(value, 'f', 1);
+    // A small negative value rounds to 0.0, not to -0.0.
+    if (text == u"-0.0"_s)
+        text.remove(0, 1);
+    return text;
+}
+
+QString percentText(double chance)
+{
+    return oneDecimal(100.0 * chance) + u'%';
+}
 
 TargetOdds targetOdds(const DiceRollSetup &setup, const TargetValues &target)
 {
@@ -350,7 +350,7 @@ QString diceRollOddsText(const DiceRollSetup &setup, const QList<NamedTarget> &t
             parts.append(u"被ダメージ期待値 "_s + oneDecimal(odds.expectedLoss.value()));
         if (chained && chained->totals && !chained->totals->fault && target.values.hitTarget) {
             if (const std::optional<double> kill = killChance(odds, *chained->totals, *target.values.hitTarget))
-                parts.append(u"撃破 "_s + percent(*kill));
+                parts.append(u"撃破 "_s + percentText(*kill));
         }
         const QString line = parts.join(u"、"_s);
         lines.append(compared ? target.name + u": "_s + line : line);

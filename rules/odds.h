@@ -12,6 +12,11 @@
 // the same inputs the commands read and through the same rules they follow,
 // and the texts the two buttons' tool tips show them in.
 
+// A number as the odds show it: to one decimal, never "-0.0"; a chance as
+// a percentage so.
+[[nodiscard]] QString oneDecimal(double value);
+[[nodiscard]] QString percentText(double chance);
+
 // An exact fraction of equally likely outcomes.
 struct Fraction
 {

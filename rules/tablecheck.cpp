@@ -119,12 +119,14 @@ TableCheck checkRatingTable(const QString &fileName)
     check.lineCount = table.count();
     check.encoding = table.encoding();
     Findings findings(check);
+    bool listGoesOn = true;
     for (qsizetype i = 0; i < table.count(); ++i) {
         // The list offers the labels in order and stops at the first one that
         // cannot be read; each such line is reported, since fixing one stops
         // the list at the next.
         const QString labelError = raisedText([&] { (void)table.label(i); });
         if (!labelError.isEmpty()) {
+            listGoesOn = false;
             const qsizetype after = table.count() - (i + 1);
             QString text = u"empty line"_s + (after == 0 ? u" at the end"_s : QString())
                 + u": the rating list stops here at start with "_s + quoted(labelError);
@@ -134,6 +136,8 @@ TableCheck checkRatingTable(const QString &fileName)
             findings.add({TableFault::ListStops, i + 1, 0, 0, text});
             continue;
         }
+        if (listGoesOn)
+            ++check.ratings;
         checkWriting(table, i, findings);
         checkValues(table, i, findings);
     }
@@ -142,7 +146,7 @@ TableCheck checkRatingTable(const QString &fileName)
 
 int TableCheck::exitStatus() const
 {
-    return !openError && linesWithErrors == 0 ? 0 : 1;
+    return !openError && ratings > 0 && linesWithErrors == 0 ? 0 : 1;
 }
 
 QStringList TableCheck::report(const QString &name) const
@@ -159,6 +163,9 @@ QStringList TableCheck::report(const QString &name) const
     }
     if (unlistedFindings > 0)
         lines.append(u"%1: %2 more problems, not listed"_s.arg(name, QString::number(unlistedFindings)));
+    // A start goes on without one, but no rating can be rolled.
+    if (ratings == 0)
+        lines.append(name + u": error: not a single rating line: the rating list is empty at start"_s);
     QString summary = name + u": "_s;
     if (lineCount == 0) {
         summary += u"威力が 1 行もありません。"_s;

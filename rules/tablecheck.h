@@ -43,6 +43,9 @@ struct TableCheck
     // The open error, when the file cannot be read at all.
     std::optional<QString> openError;
     qsizetype lineCount = 0;
+    // The ratings the list offers at start: the lines before the first that
+    // stops it.
+    qsizetype ratings = 0;
     TextEncoding encoding = TextEncoding::Utf8;
     // In line order, the first MaxListedFindings; the others are counted.
     QList<TableFinding> findings;
@@ -50,7 +53,8 @@ struct TableCheck
     qsizetype linesWithErrors = 0;
     qsizetype warnings = 0;
 
-    // 0 when the table was read and every line serves every result, else 1.
+    // 0 when the table was read, offers a rating and every line serves every
+    // result, else 1.
     [[nodiscard]] int exitStatus() const;
     // One line per finding, "name:line: error: ..." or "... warning: ...",
     // then a summary in Japanese.

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -116,56 +117,75 @@ CommandLine checkTableAnswer(const std::optional<QString> &file)
     return CommandLine{{}, check.exitStatus(), lines.join(u'\n') + u'\n', false};
 }
 
+#ifdef Q_OS_WIN
+// Wide text goes into a console whatever its code page; bytes would be read
+// in that code page, one character per byte of a Japanese one. Written in
+// pieces, since older consoles refuse a long write.
+bool writeToConsole(HANDLE console, const QString &text)
+{
+    constexpr qsizetype Piece = 8192;
+    for (qsizetype done = 0; done < text.size();) {
+        DWORD written = 0;
+        const auto count = DWORD(std::min(Piece, text.size() - done));
+        if (!WriteConsoleW(console, text.utf16() + done, count, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+#endif
+
+// Writes the output where the user sees it. A console takes it as wide text;
+// a file or a pipe gets UTF-8.
+//
 // A Windows program built for the desktop has no console of its own, so
-// text printed to its streams would go nowhere. With its output redirected
-// it goes there; started from a command prompt it is written into the
-// prompt's console; started from Explorer or a shortcut it is shown in a
-// message box, as Qt's own parser does. Returns whether the text was shown
-// by one of these instead of the streams.
-bool shownOutsideTheStreams(const CommandLine &commandLine)
+// text printed to its streams would go nowhere. Started from a command
+// prompt without its streams redirected, it writes into the prompt's
+// console; started from Explorer or a shortcut it shows a message box, as
+// Qt's own parser does.
+void writeOut(const CommandLine &commandLine)
 {
 #ifdef Q_OS_WIN
-    if (GetConsoleWindow())
-        return false;
+    const HANDLE handle = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    const bool handed = handle && handle != INVALID_HANDLE_VALUE;
+    DWORD mode = 0;
+    if (handed && GetConsoleMode(handle, &mode) && writeToConsole(handle, commandLine.output))
+        return;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     GetStartupInfoW(&startup);
-    if (startup.dwFlags & STARTF_USESTDHANDLES)
-        return false;
-    // Handles inherited without that flag (as Wine passes a redirection on)
+    // Handles inherited without the flag (as Wine passes a redirection on)
     // count as redirected when they lead to a file or a pipe.
-    const HANDLE stream = GetStdHandle(commandLine.toStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    const DWORD type = stream && stream != INVALID_HANDLE_VALUE ? GetFileType(stream) : FILE_TYPE_UNKNOWN;
-    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE)
-        return false;
-    // A message box cannot scroll: a long report keeps its head and its
-    // summary.
-    constexpr qsizetype MostLines = 30;
-    QStringList lines = commandLine.output.split(u'\n');
-    if (lines.size() > MostLines)
-        lines = lines.first(MostLines - 3) + QStringList{u"…"_s} + lines.last(2);
-    const QString boxText = lines.join(u'\n');
-    const auto *text = reinterpret_cast<const wchar_t *>(commandLine.output.utf16());
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                           nullptr, OPEN_EXISTING, 0, nullptr);
-        DWORD written = 0;
-        const bool shown = console != INVALID_HANDLE_VALUE
-            && WriteConsoleW(console, text, DWORD(commandLine.output.size()), &written, nullptr);
-        if (console != INVALID_HANDLE_VALUE)
-            CloseHandle(console);
-        FreeConsole();
-        if (shown)
-            return true;
+    const DWORD type = handed ? GetFileType(handle) : FILE_TYPE_UNKNOWN;
+    const bool toStreams = GetConsoleWindow() || (startup.dwFlags & STARTF_USESTDHANDLES) || type == FILE_TYPE_DISK
+        || type == FILE_TYPE_PIPE;
+    if (!toStreams) {
+        if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+            const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+            const bool shown = console != INVALID_HANDLE_VALUE && writeToConsole(console, commandLine.output);
+            if (console != INVALID_HANDLE_VALUE)
+                CloseHandle(console);
+            FreeConsole();
+            if (shown)
+                return;
+        }
+        // A message box cannot scroll: a long report keeps its head and its
+        // summary.
+        constexpr qsizetype MostLines = 30;
+        QStringList lines = commandLine.output.split(u'\n');
+        if (lines.size() > MostLines)
+            lines = lines.first(MostLines - 3) + QStringList{u"…"_s} + lines.last(2);
+        const QString boxText = lines.join(u'\n');
+        const UINT icon = commandLine.toStandardError ? MB_ICONERROR : MB_ICONINFORMATION;
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(boxText.utf16()),
+                    reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
+        return;
     }
-    const UINT icon = commandLine.toStandardError ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(boxText.utf16()),
-                reinterpret_cast<const wchar_t *>(ProgramName.utf16()), MB_OK | icon);
-    return true;
-#else
-    Q_UNUSED(commandLine);
-    return false;
 #endif
+    std::FILE *stream = commandLine.toStandardError ? stderr : stdout;
+    std::fputs(commandLine.output.toUtf8().constData(), stream);
+    std::fflush(stream);
 }
 
 } // namespace
@@ -224,11 +244,7 @@ QString helpText()
 
 int printCommandLineOutput(const CommandLine &commandLine)
 {
-    if (shownOutsideTheStreams(commandLine))
-        return commandLine.exitStatus.value_or(0);
-    std::FILE *stream = commandLine.toStandardError ? stderr : stdout;
-    std::fputs(commandLine.output.toUtf8().constData(), stream);
-    std::fflush(stream);
+    writeOut(commandLine);
     return commandLine.exitStatus.value_or(0);
 }
 

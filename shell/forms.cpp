@@ -1,6 +1,7 @@
 #include "shell/forms.h"
 
 #include "console/Unit_Main.h"
+#include "console/Unit_RatingView.h"
 #include "controls/errordisplay.h"
 #include "controls/logmemo.h"
 #include "roster/Unit_Enemy.h"
@@ -19,6 +20,7 @@ TAboutBox *AboutBox = nullptr;
 TF_States2 *F_States2 = nullptr;
 TSkillBox *SkillBox = nullptr;
 TEnemy *Enemy = nullptr;
+TRatingView *RatingView = nullptr;
 SessionFile *CurrentSession = nullptr;
 
 void createForms(std::unique_ptr<RandomSource> random, const StartOptions &options)
@@ -72,8 +74,19 @@ void startForms(std::unique_ptr<RandomSource> random, const StartOptions &option
         guarded([&] { CurrentSession->open(*options.sessionFile); });
 }
 
+TRatingView *madeRatingView()
+{
+    if (!RatingView) {
+        RatingView = new TRatingView;
+        RatingView->addActions(Main->sharedShortcuts());
+    }
+    return RatingView;
+}
+
 void destroyForms()
 {
+    delete RatingView;
+    RatingView = nullptr;
     delete CurrentSession;
     CurrentSession = nullptr;
     // The roster's rows hand the focus on while they are torn down, which

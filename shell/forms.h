@@ -1,7 +1,8 @@
 #pragma once
 
-// The five windows of the program, created once at start in a fixed order and
-// reached from each other through one global reference per window.
+// The windows of the program, five of them created once at start in a fixed
+// order, and reached from each other through one global reference per
+// window. The rating table window is made the first time it is opened.
 
 #include "rules/random.h"
 #include "shell/commandline.h"
@@ -13,6 +14,7 @@ class TAboutBox;
 class TEnemy;
 class TF_States2;
 class TMain;
+class TRatingView;
 class TSkillBox;
 
 extern TMain *Main;
@@ -20,6 +22,8 @@ extern TAboutBox *AboutBox;
 extern TF_States2 *F_States2;
 extern TSkillBox *SkillBox;
 extern TEnemy *Enemy;
+// Null until it is first opened.
+extern TRatingView *RatingView;
 // The session file in use and the main window's file commands; made once the
 // windows are.
 extern SessionFile *CurrentSession;
@@ -37,5 +41,8 @@ void keepLogIn(const QString &fileName);
 // is shown, and then the log file and the session file are opened, so that
 // their errors appear over the windows and the program goes on without them.
 void startForms(std::unique_ptr<RandomSource> random, const StartOptions &options);
+// The rating table window, made now if it was not yet, with the main
+// window's shared shortcuts.
+TRatingView *madeRatingView();
 // Destroys the windows and clears the references.
 void destroyForms();

@@ -4,14 +4,19 @@
 // chains a rating roll; and bringing both buttons' tool tips up to date, as
 // happens after every entry of the user. Then the chances of every total
 // of a rating roll, as a chart or a kill chance needs them, for a line
-// whose values run from 0 to 60. Last the tool tips with the fight's books
-// kept, for a hit whose twelve lines each end with the chance to bring the
-// enemy down, with that line at the deepest critical chain (critical value
-// 8), every other row already down.
+// whose values run from 6 to 60; and the rating table window on a table of
+// 100 lines: every cell computed again when the modifier changes and the
+// window drawn, and the chart of one line at the critical value 8 computed
+// and drawn. Last the tool tips with the fight's books kept, for a hit whose
+// twelve lines each end with the chance to bring the enemy down, with line
+// 60 at the deepest critical chain (critical value 8), every other row
+// already down.
 
 #include "console/Unit_Main.h"
+#include "console/Unit_RatingView.h"
 #include "controls/buttons.h"
 #include "controls/choicebox.h"
+#include "controls/distributionchart.h"
 #include "controls/radiogroup.h"
 #include "controls/spinfield.h"
 #include "roster/Unit_Enemy.h"
@@ -137,6 +142,36 @@ int main(int argc, char *argv[])
                     computed, static_cast<long long>(distribution.highest() - distribution.lowest() + 1),
                     distribution.mean());
     }
+    // The widest line counted at the critical value 8, its totals just within
+    // MostTotals; wider ones are refused before any work.
+    LineValues widest;
+    for (qint32 result = 3; result <= 12; ++result)
+        widest.values[result] = (result - 2) * 800;
+    const double widestCost = fastestMicroseconds([&] { (void)ratingDistribution(widest, {8, 0, true, 0}); });
+    const RatingDistribution counted = ratingDistribution(widest, {8, 0, true, 0});
+    std::printf("  values 800 to 8000, critical value 8: %.1f us, %lld totals\n", widestCost,
+                static_cast<long long>(counted.highest() - counted.lowest() + 1));
+
+    Main->ComboBox4->setItemIndex(60);
+    Main->SpinEdit3->setValue(8);
+    Main->ViewRatingExecute(Main->ViewRating);
+    QApplication::processEvents();
+    int modifier = 0;
+    const double cells = fastestMicroseconds([&] {
+        Main->SpinEdit6->setValue(++modifier % 2);
+        RatingView->follow();
+        RatingView->repaint();
+    });
+    const double unchanged = fastestMicroseconds([] { RatingView->follow(); });
+    const double chart = fastestMicroseconds([&] {
+        RatingView->Chart->setDistribution(ratingDistribution(line, Main->ratingRollSetup()));
+        RatingView->Chart->repaint();
+    });
+    std::printf("the rating table window, %d lines:\n", TableLines);
+    std::printf("  %7.1f us for every cell and the chart after a change of the modifier, and the window drawn\n",
+                cells);
+    std::printf("  %7.1f us after an entry that changes none of its inputs\n", unchanged);
+    std::printf("  %7.1f us to compute and draw the chart of one line at the critical value 8\n", chart);
 
     Main->BattleApplyDamage->setChecked(true);
     Main->ComboBox1->setItemIndex(CheckType::Hit);

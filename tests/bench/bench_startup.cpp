@@ -1,8 +1,9 @@
 // How long the program takes to show its three windows, and how much memory
 // it holds then, against a bare Qt program that shows three empty windows
 // (each with one label, in the same font and style).
-// Each start runs in a fresh process; the figures are medians of several
-// starts. Run it from a folder with RatingTable.txt for a fair comparison.
+// Each start runs in a fresh process, in the source's data folder so that it
+// finds the sample table as a start from there does; the figures are medians
+// of several starts.
 
 #include "console/Unit_Main.h"
 #include "controls/layout.h"
@@ -76,11 +77,21 @@ Figures median(const QString &program, const QString &mode)
     QList<long> memory;
     for (int i = 0; i < Starts; ++i) {
         QProcess process;
+        process.setWorkingDirectory(QStringLiteral(CORVANE_SOURCE_DIR "/data"));
         process.start(program, {mode});
-        process.waitForFinished();
-        const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
-        if (fields.size() != 2)
+        // A start that shows an error box waits for it forever.
+        if (!process.waitForFinished()) {
+            std::fprintf(stderr, "a %s start did not end\n", qPrintable(mode));
+            process.kill();
+            process.waitForFinished();
             continue;
+        }
+        const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() != 2) {
+            std::fprintf(stderr, "a %s start printed no figures: %s\n", qPrintable(mode),
+                         process.readAllStandardError().constData());
+            continue;
+        }
         times.append(fields[0].toLongLong());
         memory.append(fields[1].toLong());
     }

@@ -331,11 +331,13 @@ void TestMainWindow::menuHoldsOnlyAbout()
     QCOMPARE(top.first()->text(), QStringLiteral("ファイル(&F)"));
     QCOMPARE(top.at(1)->text(), QStringLiteral("表示(&V)"));
     QCOMPARE(top.at(1)->menu(), Main->View1);
-    QCOMPARE(Main->View1->actions(), (QList<QAction *>{Main->ViewStates, Main->ViewEnemy}));
+    QCOMPARE(Main->View1->actions(), (QList<QAction *>{Main->ViewStates, Main->ViewEnemy, Main->ViewRating}));
     QCOMPARE(Main->ViewStates->text(), QStringLiteral("States"));
     QCOMPARE(Main->ViewStates->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
     QCOMPARE(Main->ViewEnemy->text(), QStringLiteral("Enemy"));
     QCOMPARE(Main->ViewEnemy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_2));
+    QCOMPARE(Main->ViewRating->text(), QStringLiteral("威力表(&R)"));
+    QCOMPARE(Main->ViewRating->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
     QCOMPARE(top.at(2)->text(), QStringLiteral("戦闘(&B)"));
     QCOMPARE(top.at(2)->menu(), Main->Battle1);
     QVERIFY(Main->BattleApplyDamage->isCheckable() && !Main->BattleApplyDamage->isChecked());

@@ -94,8 +94,15 @@ void TestTableCheck::report_data()
            << u"t.txt: %1 行 (UTF-8) のうち %1 行にエラーがあります。"_s.arg(MaxListedFindings + 2);
     QTest::newRow("more problems than are listed")
         << std::optional<QByteArray>(QByteArray("x\n").repeated(MaxListedFindings + 2)) << capped << 1;
-    QTest::newRow("empty file") << std::optional<QByteArray>("") << QStringList{u"t.txt: 威力が 1 行もありません。"_s}
-                                << 0;
+    const QString noRating = u"t.txt: error: not a single rating line: the rating list is empty at start"_s;
+    QTest::newRow("empty file") << std::optional<QByteArray>("")
+                                << QStringList{noRating, u"t.txt: 威力が 1 行もありません。"_s} << 1;
+    QTest::newRow("empty first line")
+        << std::optional<QByteArray>("\nBlade,1,2,4,5,6,7,8,10,11,13\n")
+        << QStringList{u"t.txt:1: error: empty line: the rating list stops here at start with "_s + listError.arg(0)
+                           + u", so the line after it cannot be chosen"_s,
+                       noRating, u"t.txt: 2 行 (UTF-8) のうち 1 行にエラーがあります。"_s}
+        << 1;
     QTest::newRow("missing file") << std::optional<QByteArray>()
                                   << QStringList{u"t.txt: error: ファイル t.txt は開けません."_s,
                                                  u"t.txt: 表を読めません。ファイルがないか、通常のファイルでないか、"
